@@ -1,0 +1,44 @@
+# Set-up, build and test entry points; see README.md.
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run run-classic test test-gcc test-asan bench clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+build/debug/build.ninja: | deps
+	cmake --preset debug
+
+build/asan/build.ninja: | deps
+	cmake --preset asan
+
+build/release/build.ninja: | deps
+	cmake --preset release
+
+build: deps build/debug/build.ninja
+	cmake --build --preset debug -j $(JOBS)
+
+run: build
+	build/debug/ui/VelkEncryptDecryptV2
+
+run-classic: build
+	build/debug/classic/VelkEncryptDecrypt
+
+# Every test with GCC, then again with Clang under ASan and UBSan.
+test: test-gcc test-asan
+
+test-gcc: build
+	ctest --preset debug -j $(JOBS)
+
+test-asan: deps build/asan/build.ninja
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+bench: deps build/release/build.ninja
+	cmake --build --preset release -j $(JOBS)
+	build/release/bench/velk_engine_bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,236 @@
+#include "engine/passes.h"
+
+#include <array>
+#include <cstdint>
+
+#include "engine/alphabet.h"
+
+// The passes work in Alphabet index space instead of searching and turning
+// strings. A slot turned r times holds at 0-based position p the character its
+// prepared text holds at (p + r) mod 100, so a look-up from slot s to slot t
+// maps the character at prepared position q of slot s to the one at prepared
+// position q - r_s + r_t of slot t. Key 1 turns after every character; keys 2
+// to 4 turn at most once every 99 characters, so the three middle look-ups are
+// folded into one table that is rebuilt only when one of them turns.
+
+namespace velk {
+
+namespace {
+
+using Index = std::uint8_t;
+using Table = std::array<Index, KeyLength>;
+
+enum class Direction { Forward, Inverse };
+
+constexpr char16_t Euro = u'\u20AC';
+
+// Alphabet index + 1 of every code unit below 256 (0 for none); the euro
+// sign is the one Alphabet character above 255.
+const std::array<Index, 256>& LowIndex() {
+    static const std::array<Index, 256> table = [] {
+        std::array<Index, 256> t{};
+        const auto& alphabet = Alphabet();
+        for (std::size_t i = 0; i < alphabet.size(); ++i) {
+            if (alphabet[i] < 256) {
+                t[alphabet[i]] = static_cast<Index>(i + 1);
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr int EuroIndex = 95;
+
+inline int IndexOf(char16_t c, const std::array<Index, 256>& low) {
+    if (c < 256) {
+        return low[c] - 1;
+    }
+    return c == Euro ? EuroIndex : -1;
+}
+
+inline int IndexOf(char16_t c) { return IndexOf(c, LowIndex()); }
+
+constexpr int Wrap(int x) { return ((x % KeyLength) + KeyLength) % KeyLength; }
+
+// The prepared slots as Alphabet indices, and where each index stands.
+struct Slots {
+    std::array<Table, 5> at{};
+    std::array<Table, 5> where{};
+};
+
+Slots ReadSlots(const KeySet& keys) {
+    if (keys[0] != Alphabet()) {
+        throw std::invalid_argument("working slot 0 is not the Alphabet");
+    }
+    Slots slots;
+    for (std::size_t s = 0; s < keys.size(); ++s) {
+        if (!IsKey(keys[s])) {
+            throw std::invalid_argument("working slot is not a key");
+        }
+        for (std::size_t p = 0; p < KeyLength; ++p) {
+            const auto index = static_cast<Index>(IndexOf(keys[s][p]));
+            slots.at[s][p] = index;
+            slots.where[s][index] = static_cast<Index>(p);
+        }
+    }
+    return slots;
+}
+
+void CheckCounters(const StepCounters& c) {
+    for (const int count : {c.Count1, c.Count2, c.Count3}) {
+        if (count < 0 || count > 99) {
+            throw std::invalid_argument("step counter outside 0 to 99");
+        }
+    }
+}
+
+// Look-ups 2 to 4 of the chain, from the index key 1 gave to the index key 1
+// is searched for, with slots 2 to 4 turned by r[2] to r[4].
+Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5>& r) {
+    const auto lookup = [&](int from, int to, int index) {
+        const auto f = static_cast<std::size_t>(from);
+        const auto t = static_cast<std::size_t>(to);
+        return s.at[t][static_cast<std::size_t>(Wrap(s.where[f][static_cast<std::size_t>(index)] - r[f] + r[t]))];
+    };
+    Table middle{};
+    for (int c1 = 0; c1 < KeyLength; ++c1) {
+        const int c2 = lookup(2, 3, c1);
+        const int c3 = direction == Direction::Forward ? lookup(3, 4, c2) : lookup(4, 3, c2);
+        middle[static_cast<std::size_t>(c1)] = lookup(3, 2, c3);
+    }
+    return middle;
+}
+
+void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction direction) {
+    const std::u16string text = text1.ReadText();
+    if (!FitsPass(text.size())) {
+        throw TextTooLong();
+    }
+    const Slots slots = ReadSlots(state.workingKeys);
+    CheckCounters(state.counters);
+
+    // Key 1 and the Alphabet written out twice, so that a turned position
+    // needs no division: index + r and index + 100 - r both stay below 200.
+    std::array<Index, 2 * KeyLength> key1Twice{};
+    std::array<char16_t, 2 * KeyLength> alphabetTwice{};
+    for (std::size_t p = 0; p < 2 * KeyLength; ++p) {
+        key1Twice[p] = slots.at[1][p % KeyLength];
+        alphabetTwice[p] = Alphabet()[p % KeyLength];
+    }
+    const Table& where1 = slots.where[1];
+
+    std::u16string output = text2.ReadText();
+    const std::size_t start = output.size();
+    output.resize(start + text.size());
+
+    StepCounters counters = state.counters;
+    std::array<int, 5> turns{};  // how often each slot has turned in this pass
+    Table middle = MiddleLookups(slots, direction, turns);
+    const auto& low = LowIndex();
+    std::size_t r1 = 0;
+    std::size_t done = 0;
+    while (done < text.size()) {
+        // Until Count1 reaches 100 only key 1 turns.
+        const std::size_t run = std::min<std::size_t>(text.size() - done, KeyLength - counters.Count1);
+        for (std::size_t i = done; i < done + run; ++i) {
+            const char16_t c = text[i];
+            const int index = IndexOf(c, low);
+            if (index < 0) {
+                output[start + i] = c;
+            } else {
+                const Index fromKey1 = key1Twice[static_cast<std::size_t>(index) + r1];
+                output[start + i] = alphabetTwice[where1[middle[fromKey1]] + KeyLength - r1];
+            }
+            r1 = r1 + 1 == KeyLength ? 0 : r1 + 1;
+        }
+        done += run;
+        counters.Count1 = static_cast<std::int16_t>(counters.Count1 + run - 1);
+        const unsigned turned = AdvanceStepCounters(counters);
+        if (turned != 0) {
+            for (std::size_t s = 2; s <= 4; ++s) {
+                if ((turned & (1U << s)) != 0) {
+                    turns[s] = turns[s] + 1 == KeyLength ? 0 : turns[s] + 1;
+                }
+            }
+            middle = MiddleLookups(slots, direction, turns);
+        }
+    }
+    turns[1] = static_cast<int>(r1);
+
+    // The state the character-by-character procedure leaves behind.
+    for (std::size_t s = 1; s <= 4; ++s) {
+        state.workingKeys[s] = TurnKey(state.workingKeys[s], turns[s]);
+    }
+    state.counters = counters;
+    state.passState.Position = static_cast<std::int16_t>(text.size() + 1);
+    if (!text.empty()) {
+        // The last look-up searched key 1 and found the output character at
+        // its Alphabet place; a character outside the Alphabet was searched
+        // in vain up to 101.
+        const char16_t last = output.back();
+        const int index = IndexOf(last);
+        state.passState.SearchIndex = static_cast<std::int16_t>(index < 0 ? KeyLength + 1 : index + 1);
+        state.passState.CurrentChar = std::u16string(1, last);
+    }
+
+    // Emptying the buffer first means a holder that fails leaves text1 intact.
+    text2.ReplaceText(std::u16string());
+    text1.ReplaceText(std::move(output));
+}
+
+}  // namespace
+
+void ForwardPass(CipherState& state, TextHolder& text1, TextHolder& text2) {
+    RunPass(state, text1, text2, Direction::Forward);
+}
+
+void InversePass(CipherState& state, TextHolder& text1, TextHolder& text2) {
+    RunPass(state, text1, text2, Direction::Inverse);
+}
+
+void SlotLookup(CipherState& state, int searchSlot, int takeSlot) {
+    auto& pass = state.passState;
+    const auto& search = state.workingKeys.at(static_cast<std::size_t>(searchSlot));
+    const auto& take = state.workingKeys.at(static_cast<std::size_t>(takeSlot));
+    for (pass.SearchIndex = 1; pass.SearchIndex <= KeyLength; ++pass.SearchIndex) {
+        const auto at = static_cast<std::size_t>(pass.SearchIndex - 1);
+        if (pass.CurrentChar == std::u16string_view(search).substr(at, 1)) {
+            pass.CurrentChar = take.substr(at, 1);
+            return;
+        }
+    }
+}
+
+unsigned AdvanceStepCounters(StepCounters& counters) {
+    unsigned turned = 0;
+    ++counters.Count1;
+    if (counters.Count1 == 100) {
+        turned |= 1U << 2;
+        counters.Count1 = 1;
+        ++counters.Count2;
+    }
+    if (counters.Count2 == 100) {
+        turned |= 1U << 3;
+        counters.Count2 = 1;
+        ++counters.Count3;
+    }
+    if (counters.Count3 == 100) {
+        turned |= 1U << 4;
+        counters.Count3 = 1;
+    }
+    return turned;
+}
+
+void StepKeys(CipherState& state) {
+    auto& keys = state.workingKeys;
+    keys[1] = TurnKey(keys[1], 1);
+    const unsigned turned = AdvanceStepCounters(state.counters);
+    for (std::size_t s = 2; s <= 4; ++s) {
+        if ((turned & (1U << s)) != 0) {
+            keys[s] = TurnKey(keys[s], 1);
+        }
+    }
+}
+
+}  // namespace velk

@@ -1,0 +1,58 @@
+// One forward and one inverse pass over a text, and the steps they share.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+
+#include "engine/cipher_state.h"
+#include "engine/text_holder.h"
+
+namespace velk {
+
+// The longest text a pass completes: its 1-based position is a signed 16-bit
+// number that must still step past the last character.
+inline constexpr int MaxTextLength = 32766;
+
+inline bool FitsPass(std::size_t length) { return length <= MaxTextLength; }
+
+// Thrown by a pass handed a text longer than MaxTextLength, before it touches
+// either holder.
+class TextTooLong : public std::length_error {
+public:
+    TextTooLong() : std::length_error("text longer than 32766 characters") {}
+};
+
+// Enciphers the text of `text1` once from the prepared `state`.
+//
+// Expects working slot 0 to be the Alphabet, slots 1 to 4 keys, and the
+// counters between 0 and 99, as PrepareWorkingKeys leaves them; otherwise it
+// throws std::invalid_argument before touching either holder.
+//
+// Leaves `text1` holding what `text2` held followed by the enciphered text
+// (of the text's length), `text2` empty, slots 1 to 4 and the counters
+// stepped once per character, and `state.passState` as after the last
+// character. Characters outside the Alphabet pass unchanged; the keys still
+// step for them. Work per character is constant.
+//
+// A holder that throws ends the pass with the exception, `text1` intact.
+void ForwardPass(CipherState& state, TextHolder& text1, TextHolder& text2);
+
+// As ForwardPass with the middle look-up reversed (key 4 to key 3). From the
+// same prepared state it undoes one forward pass, and a forward pass undoes it.
+void InversePass(CipherState& state, TextHolder& text1, TextHolder& text2);
+
+// One look-up of `state.passState.CurrentChar`: the first position of the
+// search slot that holds it gives the character at the same position of the
+// take slot; no match leaves it unchanged. Slots are 0 to 4.
+void SlotLookup(CipherState& state, int searchSlot, int takeSlot);
+
+// The counter part of StepKeys: advances Count1, and each counter that has
+// reached 100 restarts at 1 and carries. Returns the slots (2 to 4) whose key
+// turns, as bit (1 << slot) each.
+unsigned AdvanceStepCounters(StepCounters& counters);
+
+// Run after every character: key 1 turns by one, and the counters carry
+// turns into keys 2, 3 and 4.
+void StepKeys(CipherState& state);
+
+}  // namespace velk

@@ -1,0 +1,101 @@
+#include "engine/run_input.h"
+
+#include <stdexcept>
+
+namespace velk {
+
+namespace {
+
+bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The value of a text of ASCII digits, or nothing when it holds anything
+// else or is empty. Stops counting past `limit` so long texts cannot overflow.
+std::optional<int> DecimalValue(std::u16string_view text, int limit) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char16_t c : text) {
+        if (!IsAsciiDigit(c)) {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - u'0');
+        if (value > limit) {
+            value = limit + 1;
+        }
+    }
+    return value;
+}
+
+std::optional<int> NumberInRange(std::u16string_view text, int low, int high) {
+    const auto value = DecimalValue(text, high);
+    if (!value || *value < low || *value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool TwoTextsEqual(std::span<const std::u16string> texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            if (texts[i] == texts[j]) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+RunInputCheck ValidateRunInput(std::u16string_view pin, std::span<const std::u16string> keyTexts) {
+    if (pin.empty()) {
+        return RunInputCheck::PinEmpty;
+    }
+    if (TwoTextsEqual(keyTexts)) {
+        return RunInputCheck::KeysTheSame;
+    }
+    if (pin.size() != PinCharacters) {
+        return RunInputCheck::PinLength;
+    }
+    for (const char16_t c : pin) {
+        if (!IsAsciiDigit(c)) {
+            return RunInputCheck::PinNotDigits;
+        }
+    }
+    for (const auto& text : keyTexts) {
+        if (!ReadKeyNumber(text)) {
+            return RunInputCheck::KeyNotValid;
+        }
+    }
+    return RunInputCheck::Ok;
+}
+
+PinOffsets ReadPinOffsets(std::u16string_view pin) {
+    if (pin.size() != PinCharacters) {
+        throw std::invalid_argument("PIN must hold 8 characters");
+    }
+    PinOffsets offsets{};
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+        const auto value = DecimalValue(pin.substr(2 * i, 2), 99);
+        if (!value) {
+            throw std::invalid_argument("PIN pair is not two decimal digits");
+        }
+        offsets[i] = static_cast<std::int16_t>(*value);
+    }
+    return offsets;
+}
+
+std::optional<KeyNumber> ReadKeyNumber(std::u16string_view text) {
+    const auto value = NumberInRange(text, 1, 99);
+    if (!value) {
+        return std::nullopt;
+    }
+    return static_cast<KeyNumber>(*value);
+}
+
+std::optional<int> ReadPassCount(std::u16string_view text) {
+    return NumberInRange(text, 1, MaxPassCount);
+}
+
+}  // namespace velk

@@ -1,0 +1,47 @@
+// Checks and readings of what the user enters for a run: PIN, keys, passes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/cipher_state.h"
+
+namespace velk {
+
+inline constexpr int PinCharacters = 8;
+inline constexpr int MaxPassCount = 256;
+
+enum class RunInputCheck {
+    Ok,
+    PinEmpty,      // no PIN at all
+    KeysTheSame,   // two key texts are equal, compared as texts
+    PinLength,     // the PIN is not exactly 8 characters long
+    PinNotDigits,  // a PIN character is not an ASCII digit 0 to 9
+    KeyNotValid,   // a key text names no library key 1 to 99
+};
+
+// The first failing check decides: PinEmpty, then KeysTheSame (pairs 1-2,
+// 1-3, 1-4, 2-3, 2-4, 3-4), then PinLength, then PinNotDigits, then
+// KeyNotValid. With no key texts (fixed keys) the key checks find nothing.
+RunInputCheck ValidateRunInput(std::u16string_view pin,
+                               std::span<const std::u16string> keyTexts = {});
+
+// The four offsets of a PIN that ValidateRunInput accepted: pairs 1-2, 3-4,
+// 5-6, 7-8 as decimal numbers. Throws std::invalid_argument for any other PIN.
+PinOffsets ReadPinOffsets(std::u16string_view pin);
+
+// Names a library entry. Valid library keys are 1 to 99; 0 is the Alphabet.
+using KeyNumber = std::int16_t;
+
+// The key number a key text names: one or more ASCII digits with a value
+// from 1 to 99 ("01" and "1" both give 1); nothing for any other text.
+std::optional<KeyNumber> ReadKeyNumber(std::u16string_view text);
+
+// The number of passes a text names: ASCII digits with a value from 1 to
+// MaxPassCount ("01" gives 1); nothing for any other text.
+std::optional<int> ReadPassCount(std::u16string_view text);
+
+}  // namespace velk

@@ -1,0 +1,30 @@
+// The two text holders a pass works on (the text and the output buffer).
+#pragma once
+
+#include <string>
+
+namespace velk {
+
+// A text holder offers exactly two operations. Either may throw; a pass lets
+// the exception through and leaves the text it was given intact.
+class TextHolder {
+public:
+    virtual ~TextHolder() = default;
+    virtual std::u16string ReadText() const = 0;
+    virtual void ReplaceText(std::u16string text) = 0;
+};
+
+// A holder that keeps its text in memory.
+class MemoryTextHolder final : public TextHolder {
+public:
+    MemoryTextHolder() = default;
+    explicit MemoryTextHolder(std::u16string text) : text_(std::move(text)) {}
+
+    std::u16string ReadText() const override { return text_; }
+    void ReplaceText(std::u16string text) override { text_ = std::move(text); }
+
+private:
+    std::u16string text_;
+};
+
+}  // namespace velk
