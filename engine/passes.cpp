@@ -51,11 +51,11 @@ inline int IndexOf(char16_t c, const std::array<Index, 256>& low) {
 
 inline int IndexOf(char16_t c) { return IndexOf(c, LowIndex()); }
 
-constexpr int Wrap(int x) { return ((x % KeyLength) + KeyLength) % KeyLength; }
-
-// The prepared slots as Alphabet indices, and where each index stands.
+// The prepared slots as Alphabet indices: `at` holds each slot written out
+// three times, so that a position shifted by up to 100 either way needs no
+// division; `where` gives the position of each index.
 struct Slots {
-    std::array<Table, 5> at{};
+    std::array<std::array<Index, 3 * KeyLength>, 5> at{};
     std::array<Table, 5> where{};
 };
 
@@ -65,13 +65,20 @@ Slots ReadSlots(const KeySet& keys) {
     }
     Slots slots;
     for (std::size_t s = 0; s < keys.size(); ++s) {
-        if (!IsKey(keys[s])) {
+        if (keys[s].size() != KeyLength) {
             throw std::invalid_argument("working slot is not a key");
         }
+        std::array<bool, KeyLength> seen{};
         for (std::size_t p = 0; p < KeyLength; ++p) {
-            const auto index = static_cast<Index>(IndexOf(keys[s][p]));
-            slots.at[s][p] = index;
-            slots.where[s][index] = static_cast<Index>(p);
+            const int index = IndexOf(keys[s][p]);
+            if (index < 0 || seen[static_cast<std::size_t>(index)]) {
+                throw std::invalid_argument("working slot is not a key");
+            }
+            seen[static_cast<std::size_t>(index)] = true;
+            for (std::size_t copy = 0; copy < 3; ++copy) {
+                slots.at[s][p + copy * KeyLength] = static_cast<Index>(index);
+            }
+            slots.where[s][static_cast<std::size_t>(index)] = static_cast<Index>(p);
         }
     }
     return slots;
@@ -86,18 +93,16 @@ void CheckCounters(const StepCounters& c) {
 }
 
 // Look-ups 2 to 4 of the chain, from the index key 1 gave to the index key 1
-// is searched for, with slots 2 to 4 turned by r[2] to r[4].
-Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5>& r) {
-    const auto lookup = [&](int from, int to, int index) {
-        const auto f = static_cast<std::size_t>(from);
-        const auto t = static_cast<std::size_t>(to);
-        return s.at[t][static_cast<std::size_t>(Wrap(s.where[f][static_cast<std::size_t>(index)] - r[f] + r[t]))];
+// is searched for, with slot s turned by turns[s].
+Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5>& turns) {
+    const auto lookup = [&](std::size_t from, std::size_t to, Index index) {
+        return s.at[to][static_cast<std::size_t>(s.where[from][index] + KeyLength - turns[from] + turns[to])];
     };
     Table middle{};
-    for (int c1 = 0; c1 < KeyLength; ++c1) {
-        const int c2 = lookup(2, 3, c1);
-        const int c3 = direction == Direction::Forward ? lookup(3, 4, c2) : lookup(4, 3, c2);
-        middle[static_cast<std::size_t>(c1)] = lookup(3, 2, c3);
+    for (std::size_t c1 = 0; c1 < KeyLength; ++c1) {
+        const Index c2 = lookup(2, 3, static_cast<Index>(c1));
+        const Index c3 = direction == Direction::Forward ? lookup(3, 4, c2) : lookup(4, 3, c2);
+        middle[c1] = lookup(3, 2, c3);
     }
     return middle;
 }
@@ -110,53 +115,62 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
     const Slots slots = ReadSlots(state.workingKeys);
     CheckCounters(state.counters);
 
-    // Key 1 and the Alphabet written out twice, so that a turned position
-    // needs no division: index + r and index + 100 - r both stay below 200.
-    std::array<Index, 2 * KeyLength> key1Twice{};
+    // The Alphabet written out twice, so that a position turned back by up
+    // to 100 needs no division.
     std::array<char16_t, 2 * KeyLength> alphabetTwice{};
     for (std::size_t p = 0; p < 2 * KeyLength; ++p) {
-        key1Twice[p] = slots.at[1][p % KeyLength];
         alphabetTwice[p] = Alphabet()[p % KeyLength];
     }
-    const Table& where1 = slots.where[1];
+    const auto& low = LowIndex();
 
     std::u16string output = text2.ReadText();
     const std::size_t start = output.size();
     output.resize(start + text.size());
+    const char16_t* in = text.data();
+    char16_t* out = output.data() + start;
+
+    // Enciphers n characters during which keys 2 to 4 stand still and key 1
+    // does not come round to its prepared position again (r1 + n <= 100).
+    const auto encipher = [&](std::size_t n, std::size_t r1, const Table& middle) {
+        const Index* key1 = slots.at[1].data() + r1;
+        const Index* where1 = slots.where[1].data();
+        const char16_t* plain = alphabetTwice.data() + KeyLength - r1;
+        for (std::ptrdiff_t j = 0; j < static_cast<std::ptrdiff_t>(n); ++j) {
+            const char16_t c = in[j];
+            const int index = IndexOf(c, low);
+            out[j] = index < 0 ? c : plain[where1[middle[key1[index + j]]] - j];
+        }
+        in += n;
+        out += n;
+    };
 
     StepCounters counters = state.counters;
     std::array<int, 5> turns{};  // how often each slot has turned in this pass
     Table middle = MiddleLookups(slots, direction, turns);
-    const auto& low = LowIndex();
-    std::size_t r1 = 0;
-    std::size_t done = 0;
-    while (done < text.size()) {
+    std::size_t left = text.size();
+    while (left > 0) {
         // Until Count1 reaches 100 only key 1 turns.
-        const std::size_t run = std::min<std::size_t>(text.size() - done, KeyLength - counters.Count1);
-        for (std::size_t i = done; i < done + run; ++i) {
-            const char16_t c = text[i];
-            const int index = IndexOf(c, low);
-            if (index < 0) {
-                output[start + i] = c;
-            } else {
-                const Index fromKey1 = key1Twice[static_cast<std::size_t>(index) + r1];
-                output[start + i] = alphabetTwice[where1[middle[fromKey1]] + KeyLength - r1];
-            }
-            r1 = r1 + 1 == KeyLength ? 0 : r1 + 1;
+        const std::size_t run = std::min<std::size_t>(left, KeyLength - counters.Count1);
+        for (std::size_t done = 0; done < run;) {
+            const auto r1 = static_cast<std::size_t>(turns[1]);
+            const std::size_t n = std::min(run - done, KeyLength - r1);
+            encipher(n, r1, middle);
+            turns[1] = static_cast<int>((r1 + n) % KeyLength);
+            done += n;
         }
-        done += run;
+        left -= run;
         counters.Count1 = static_cast<std::int16_t>(counters.Count1 + run - 1);
         const unsigned turned = AdvanceStepCounters(counters);
         if (turned != 0) {
             for (std::size_t s = 2; s <= 4; ++s) {
                 if ((turned & (1U << s)) != 0) {
-                    turns[s] = turns[s] + 1 == KeyLength ? 0 : turns[s] + 1;
+                    turns[s] = (turns[s] + 1) % KeyLength;
                 }
             }
             middle = MiddleLookups(slots, direction, turns);
         }
     }
-    turns[1] = static_cast<int>(r1);
+
 
     // The state the character-by-character procedure leaves behind.
     for (std::size_t s = 1; s <= 4; ++s) {
