@@ -1,0 +1,148 @@
+// Pass speed over the longest text a pass takes, and how much faster the
+// engine's pass is than the literal reference, measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+
+#include "engine/key_library.h"
+#include "engine/key_preparation.h"
+#include "engine/passes.h"
+#include "tests/support/reference_cipher.h"
+
+namespace {
+
+using namespace velk;
+
+using PassFunction = void (*)(CipherState&, TextHolder&, TextHolder&);
+
+const std::u16string Pin = u"98990042";
+const std::array<std::u16string, 4> KeyTexts = {u"07", u"31", u"58", u"99"};
+
+const KeyLibrary& Library() {
+    static const KeyLibrary library = [] {
+        KeyLibrary l;
+        FillKeyLibrary(l);
+        return l;
+    }();
+    return library;
+}
+
+// Mostly Alphabet characters, with spaces, line breaks every 60 or so, and
+// now and then a character the passes leave alone.
+const std::u16string& MixedText() {
+    static const std::u16string text = [] {
+        std::mt19937 random(42);
+        std::uniform_int_distribution<int> pick(0, 99);
+        const std::u16string others = u"\t!\u00A0\u00E9\u00FC\u2014";
+        std::u16string t;
+        t.reserve(MaxTextLength);
+        while (t.size() < MaxTextLength) {
+            const int p = pick(random);
+            if (t.size() % 61 == 60) {
+                t += u"\r\n";
+            } else if (p < 15) {
+                t += u' ';
+            } else if (p < 17) {
+                t += others[static_cast<std::size_t>(p) % others.size()];
+            } else {
+                t += Alphabet()[static_cast<std::size_t>(pick(random))];
+            }
+        }
+        t.resize(MaxTextLength);
+        return t;
+    }();
+    return text;
+}
+
+void SetPerCharacter(benchmark::State& state, std::int64_t charactersPerIteration) {
+    state.SetItemsProcessed(state.iterations() * charactersPerIteration);
+    state.counters["per_char"] = benchmark::Counter(static_cast<double>(charactersPerIteration),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+
+// One pass with its preparation, as a command runs it; putting the text back
+// into the holder is left out of the time.
+void OnePass(benchmark::State& state, PassFunction pass) {
+    CipherState cipher;
+    MemoryTextHolder text1;
+    MemoryTextHolder text2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        text1.ReplaceText(MixedText());
+        state.ResumeTiming();
+        PreparePass(cipher, Library(), Pin, KeyTexts);
+        pass(cipher, text1, text2);
+        benchmark::DoNotOptimize(text1);
+    }
+    SetPerCharacter(state, static_cast<std::int64_t>(MixedText().size()));
+}
+
+void BM_ForwardPass(benchmark::State& state) { OnePass(state, &ForwardPass); }
+void BM_InversePass(benchmark::State& state) { OnePass(state, &InversePass); }
+void BM_ReferenceForwardPass(benchmark::State& state) { OnePass(state, &reference::ForwardPass); }
+
+// A command of 256 passes: every pass prepared afresh, each working on what
+// the one before left.
+void BM_Run256Passes(benchmark::State& state) {
+    CipherState cipher;
+    MemoryTextHolder text1;
+    MemoryTextHolder text2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        text1.ReplaceText(MixedText());
+        state.ResumeTiming();
+        for (int pass = 0; pass < MaxPassCount; ++pass) {
+            PreparePass(cipher, Library(), Pin, KeyTexts);
+            ForwardPass(cipher, text1, text2);
+        }
+        benchmark::DoNotOptimize(text1);
+    }
+    SetPerCharacter(state, static_cast<std::int64_t>(MixedText().size()) * MaxPassCount);
+}
+
+BENCHMARK(BM_ForwardPass)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InversePass)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Run256Passes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReferenceForwardPass)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Keeps the real time per iteration of every benchmark it shows.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto fast = reporter.seconds.find("BM_ForwardPass");
+    const auto slow = reporter.seconds.find("BM_ReferenceForwardPass/iterations:5");
+    if (fast != reporter.seconds.end() && slow != reporter.seconds.end() && fast->second > 0) {
+        std::printf("\nOne forward pass over %zu characters: reference %.1f ms, engine %.1f us, ratio %.0f\n",
+                    MixedText().size(), slow->second * 1e3, fast->second * 1e6, slow->second / fast->second);
+        std::fflush(stdout);
+    }
+    return 0;
+}
