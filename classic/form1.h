@@ -1,0 +1,26 @@
+// The classic edition's window: four fixed keys, no key pickers.
+#pragma once
+
+#include "engine/alphabet.h"
+#include "ui/cipher_window.h"
+
+namespace velk::classic {
+
+// Caption, titles and layout of the classic edition.
+const ui::Edition& ClassicEdition();
+
+class Form1 final : public ui::CipherWindow {
+    Q_OBJECT
+public:
+    explicit Form1(ui::Desktop& desktop, QWidget* parent = nullptr);
+
+protected:
+    void PrepareRunPass(CipherState& state, std::u16string_view pin) override;
+
+private:
+    void Form_Load();
+
+    KeySet masterKeySet_;
+};
+
+}  // namespace velk::classic

@@ -1,0 +1,460 @@
+// The second edition's window: start state, PIN filter, refusals and runs.
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "tests/ui/window_fixture.h"
+
+namespace velk::ui::testing {
+namespace {
+
+const std::array<QString, 4> DefaultKeys{"01", "02", "03", "04"};
+// The six Alphabet characters outside ASCII.
+const QString AlphabetExtras = QString::fromUtf8("\u00AC\u00A3\u20AC\u00BF\u00A7\u00D8");
+
+QStringList Items(const QComboBox& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i) {
+        items << list.itemText(i);
+    }
+    return items;
+}
+
+// ---- Start state and layout ------------------------------------------------
+
+TEST_F(WindowTest, StartsWithDefaultsAndCopyDisabled) {
+    EXPECT_EQ(window->windowTitle(), "Velk Encrypt Decrypt V2");
+    EXPECT_EQ(List("Combo1").currentText(), "01");
+    EXPECT_EQ(List("Kk1").currentText(), "01");
+    EXPECT_EQ(List("Kk2").currentText(), "02");
+    EXPECT_EQ(List("Kk3").currentText(), "03");
+    EXPECT_EQ(List("Kk4").currentText(), "04");
+    EXPECT_TRUE(BoxContents().isEmpty());
+    EXPECT_TRUE(Pin().text().isEmpty());
+    EXPECT_FALSE(Action("CopyToClipboard").isEnabled());
+    EXPECT_TRUE(Label("Label3").isHidden());
+    EXPECT_EQ(Pin().maxLength(), 8);
+    EXPECT_EQ(window->focusWidget(), &Pin());
+    // Text2 is a buffer, not a control.
+    EXPECT_EQ(window->findChild<QWidget*>("Text2"), nullptr);
+}
+
+TEST_F(WindowTest, ListsOfferExactlyTheirItemsInOrder) {
+    const QStringList counts = Items(List("Combo1"));
+    ASSERT_EQ(counts.size(), 256);
+    EXPECT_EQ(counts[0], "01");
+    EXPECT_EQ(counts[8], "09");
+    EXPECT_EQ(counts[9], "10");
+    EXPECT_EQ(counts[99], "100");
+    EXPECT_EQ(counts[255], "256");
+    EXPECT_FALSE(List("Combo1").isEditable());
+    for (const char* name : {"Kk1", "Kk2", "Kk3", "Kk4"}) {
+        const QStringList keys = Items(List(name));
+        ASSERT_EQ(keys.size(), 99) << name;
+        EXPECT_EQ(keys.front(), "01");
+        EXPECT_EQ(keys.back(), "99");
+        EXPECT_FALSE(keys.contains("00"));
+        EXPECT_FALSE(List(name).isEditable());
+    }
+}
+
+TEST_F(WindowTest, MenuHoldsEightItemsWithVisibleSeparatorsAndNoShortcuts) {
+    const QMenu& menu = Find<QMenu>("EncryptDecrypt");
+    EXPECT_EQ(menu.title(), "&Encrypt Decrypt");
+    EXPECT_FALSE(menu.separatorsCollapsible());
+    const QStringList names{"Space1", "EncryptTxt", "DecryptTxt", "Space3",
+                            "CopyToClipboard", "Space", "Exit1", "Space2"};
+    const QStringList captions{"", "&Encrypt Or Decrypt Txt ", "&Decrypt Or Encrypt Txt ", "",
+                               "&Copy To Clipboard", "", "&Exit", ""};
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_EQ(actions.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(actions[i]->objectName(), names[i]);
+        EXPECT_EQ(actions[i]->isSeparator(), captions[i].isEmpty()) << i;
+        if (!actions[i]->isSeparator()) {
+            EXPECT_EQ(actions[i]->text(), captions[i]);
+        }
+        EXPECT_TRUE(actions[i]->shortcut().isEmpty());
+    }
+    // Not collapsed away, and tall enough to show beside the menu's frame.
+    EXPECT_GE(menu.actionGeometry(actions.front()).height(), 5);
+    EXPECT_GE(menu.actionGeometry(actions.back()).height(), 5);
+}
+
+TEST_F(WindowTest, ClientAreaAndControlsSitAtTheirTwipsPlaces) {
+    EXPECT_EQ(window->centralWidget()->size(), QSize(609, 302));
+    EXPECT_EQ(Pin().geometry(), QRect(296, 3, 63, 22));
+    EXPECT_EQ(Text1().geometry(), QRect(0, 30, 601, 241));
+    EXPECT_EQ(Label("Label2").geometry(), QRect(-8, 280, 617, 17));
+    EXPECT_EQ(List("Kk4").geometry(), QRect(163, 3, 40, 21));
+    EXPECT_EQ(Pin().toolTip(), "Enter Pin   (8)");
+    EXPECT_EQ(List("Kk1").toolTip(), " Pick  Key 01 ");
+    EXPECT_FALSE(Label("Label2").toolTip().isEmpty());
+}
+
+TEST_F(WindowTest, EveryCaptionIsFullyVisible) {
+    Label("Label3").setText("Please Wait Working On Txt");
+    const int clientHeight = window->centralWidget()->height();
+    for (const char* name : {"Label1", "Label3", "Label4"}) {
+        const QLabel& label = Label(name);
+        const QFontMetrics metrics(label.font());
+        // The ink of the caption, drawn from the label's top-left corner.
+        const int lineTop = label.alignment() & Qt::AlignTop
+                                ? 0
+                                : (label.height() - metrics.height()) / 2;
+        const QRect ink = metrics.tightBoundingRect(label.text())
+                              .translated(0, lineTop + metrics.ascent());
+        EXPECT_GE(ink.left(), 0) << name;
+        EXPECT_GE(ink.top(), 0) << name;
+        EXPECT_LT(ink.right(), label.width()) << name;
+        EXPECT_LT(ink.bottom(), label.height()) << name;
+        EXPECT_LT(label.y() + ink.bottom(), clientHeight) << name;
+    }
+}
+
+TEST_F(WindowTest, TabVisitsPinTextPassesAndPickersInOrder) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Pin().setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, QStringList({"txtKey", "Text1", "Combo1", "Kk1", "Kk2", "Kk3", "Kk4"}));
+    EXPECT_TRUE(BoxContents().isEmpty());  // Tab moved on instead of typing
+}
+
+TEST_F(WindowTest, FocusableControlsHaveAccessibleNames) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled()
+            && widget->parentWidget() == window->centralWidget()) {
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(Pin().accessibleName(), "Enter Pin");
+    EXPECT_EQ(List("Combo1").accessibleName(), "Number Of Times");
+}
+
+TEST(WindowPalette, LabelsKeepDarkTextOnGreyUnderADarkDesktop) {
+    const QPalette previous = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    RecordingDesktop desktop;
+    Form1 window(desktop);
+    QApplication::setPalette(dark);  // a change while the window is open, too
+    for (const char* name : {"Label1", "Label3", "Label4"}) {
+        const QPalette& palette = window.findChild<QLabel*>(name)->palette();
+        EXPECT_EQ(palette.color(QPalette::Window), QColor(192, 192, 192)) << name;
+        EXPECT_LT(palette.color(QPalette::WindowText).lightness(), 64) << name;
+    }
+    const QPalette& box = window.findChild<QPlainTextEdit*>("Text1")->palette();
+    EXPECT_GT(box.color(QPalette::Base).lightness() - box.color(QPalette::Text).lightness(), 128);
+    QApplication::setPalette(previous);
+}
+
+// ---- PIN filter ------------------------------------------------------------
+
+TEST_F(WindowTest, PinTakesDigitsUpToEightAndBeepsForEverythingElse) {
+    QTest::keyClicks(&Pin(), "12");
+    QTest::keyClick(&Pin(), Qt::Key_A, Qt::NoModifier);
+    QTest::keyClick(&Pin(), Qt::Key_Space);
+    QTest::keyClick(&Pin(), Qt::Key_Minus);
+    QTest::keyClick(&Pin(), Qt::Key_Return);
+    EXPECT_EQ(Pin().text(), "12");
+    EXPECT_EQ(desktop.beeps, 4);
+
+    QTest::keyClicks(&Pin(), "3456789");
+    EXPECT_EQ(Pin().text(), "12345678");  // the box's own limit
+    EXPECT_EQ(desktop.beeps, 4);
+}
+
+TEST_F(WindowTest, PinRefusesDigitsOutsideAscii) {
+    // Arabic-Indic one and full-width one: digits, but not codes 48 to 57.
+    for (const char16_t digit : {u'\u0661', u'\uFF11'}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QString(QChar(digit)));
+        QApplication::sendEvent(&Pin(), &press);
+    }
+    EXPECT_TRUE(Pin().text().isEmpty());
+    EXPECT_EQ(desktop.beeps, 2);
+}
+
+TEST_F(WindowTest, PinEditingKeysWorkWithoutBeeping) {
+    QTest::keyClicks(&Pin(), "1234");
+    QTest::keyClick(&Pin(), Qt::Key_Backspace);
+    QTest::keyClick(&Pin(), Qt::Key_Left);
+    QTest::keyClick(&Pin(), Qt::Key_Left);
+    QTest::keyClick(&Pin(), Qt::Key_Delete);
+    QTest::keyClick(&Pin(), Qt::Key_Home);
+    QTest::keyClick(&Pin(), Qt::Key_Right);
+    QTest::keyClick(&Pin(), Qt::Key_Up);
+    QTest::keyClick(&Pin(), Qt::Key_Down);
+    QTest::keyClick(&Pin(), Qt::Key_End);
+    QTest::keyClicks(&Pin(), "9");
+    EXPECT_EQ(Pin().text(), "139");
+    EXPECT_EQ(desktop.beeps, 0);
+}
+
+TEST_F(WindowTest, PastedPinMustBeDigitsOnly) {
+    QGuiApplication::clipboard()->setText("12ab5678");
+    Pin().paste();
+    EXPECT_TRUE(Pin().text().isEmpty());
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("1234567\u0661"));
+    Pin().paste();
+    EXPECT_TRUE(Pin().text().isEmpty());
+    QGuiApplication::clipboard()->setText("87654321");
+    Pin().paste();
+    EXPECT_EQ(Pin().text(), "87654321");
+}
+
+// ---- Refusals --------------------------------------------------------------
+
+struct Refusal {
+    const char* name;
+    const char* pin;
+    std::array<const char*, 4> keys;
+    const char* passes;
+    QString message;
+};
+
+class RefusalTest : public WindowTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusalTest, ShowsItsMessageAndChangesNothing) {
+    const Refusal& refusal = GetParam();
+    for (int i = 0; i < 4; ++i) {
+        List(("Kk" + std::to_string(i + 1)).c_str()).setCurrentText(refusal.keys[i]);
+    }
+    List("Combo1").setEditable(true);  // lets a count the list lacks through
+    EnterRun("plain text", refusal.pin, refusal.passes);
+    for (const char* command : {"EncryptTxt", "DecryptTxt"}) {
+        desktop.messages.clear();
+        Action(command).trigger();
+        ASSERT_EQ(desktop.messages.size(), 1u) << command;
+        EXPECT_EQ(desktop.messages[0].text, refusal.message);
+        EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
+        EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+    }
+    EXPECT_EQ(BoxContents(), "plain text");
+    EXPECT_EQ(desktop.eventRounds, 0);
+    EXPECT_EQ(desktop.busyCalls, 0);
+    EXPECT_TRUE(Label("Label3").isHidden());
+    EXPECT_FALSE(Action("CopyToClipboard").isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCheck, RefusalTest,
+    ::testing::Values(
+        Refusal{"EmptyPinBeforeEqualKeys", "", {"01", "01", "01", "01"}, "01", "Enter Pin"},
+        Refusal{"EqualKeysBeforeShortPin", "1234567", {"05", "06", "05", "07"}, "01",
+                "Two Keys The Same"},
+        Refusal{"LastPairEqual", "12345678", {"01", "02", "03", "03"}, "01",
+                "Two Keys The Same"},
+        Refusal{"ShortPin", "1234567", {"01", "02", "03", "04"}, "01", "Enter Pin 8 Numbers"},
+        Refusal{"PinWithLetter", "1234567a", {"01", "02", "03", "04"}, "01", text::PinNotDigits},
+        Refusal{"PassCountAbove256", "12345678", {"01", "02", "03", "04"}, "257",
+                text::PassCountNotValid},
+        Refusal{"PassCountZero", "12345678", {"01", "02", "03", "04"}, "00",
+                text::PassCountNotValid}),
+    [](const ::testing::TestParamInfo<Refusal>& refusal) { return std::string(refusal.param.name); });
+
+TEST_F(WindowTest, RefusesTooLongTextBeforeTheFirstPass) {
+    const QString tooLong(MaxTextLength + 1, QChar('a'));
+    EnterRun(tooLong, "12345678");
+    Action("EncryptTxt").trigger();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, text::TextTooLong);
+    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
+    EXPECT_EQ(BoxContents(), tooLong);
+    EXPECT_EQ(desktop.eventRounds, 0);
+
+    desktop.messages.clear();
+    const QString longest(MaxTextLength, QChar('a'));
+    SetBoxContents(longest);
+    Action("EncryptTxt").trigger();
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(BoxContents(), EngineRun(longest, "12345678", DefaultKeys, 1, true));
+}
+
+// ---- Runs ------------------------------------------------------------------
+
+TEST_F(WindowTest, EncryptGivesTheEngineResultAndDecryptBringsTextBack) {
+    const QString plain = "Meet me at 10\n\tby the \"old\" gate " + AlphabetExtras;
+    List("Kk1").setCurrentText("17");
+    List("Kk3").setCurrentText("99");
+    EnterRun(plain, "04729913", "03");
+    Action("EncryptTxt").trigger();
+    const QString cipher = BoxContents();
+    EXPECT_EQ(cipher, EngineRun(plain, "04729913", {"17", "02", "99", "04"}, 3, true));
+    EXPECT_NE(cipher, plain);
+    EXPECT_EQ(desktop.eventRounds, 3);
+    EXPECT_TRUE(Action("CopyToClipboard").isEnabled());
+    EXPECT_TRUE(Label("Label3").isHidden());
+    EXPECT_EQ(Label("Label3").text(), "Please Wait Working On Txt");
+    EXPECT_FALSE(desktop.busy);
+
+    Action("DecryptTxt").trigger();
+    EXPECT_EQ(BoxContents(), plain);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(WindowTest, EmptyTextRunsAndEnablesCopy) {
+    EnterRun("", "00000000");
+    Action("DecryptTxt").trigger();
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_TRUE(BoxContents().isEmpty());
+    EXPECT_TRUE(Action("CopyToClipboard").isEnabled());
+}
+
+TEST_F(WindowTest, CopyStaysEnabledAfterALaterRefusal) {
+    EnterRun("abc", "12345678");
+    Action("EncryptTxt").trigger();
+    Pin().clear();
+    Action("EncryptTxt").trigger();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(Action("CopyToClipboard").isEnabled());
+}
+
+TEST_F(WindowTest, RunLocksCommandsAndInputsAndShowsStatus) {
+    EnterRun("some text", "12345678", "02");
+    Action("EncryptTxt").trigger();  // enables CopyToClipboard for the second run
+    desktop.eventRounds = 0;
+    int checked = 0;
+    desktop.onProcessEvents = [&] {
+        ++checked;
+        for (const char* name : {"EncryptTxt", "DecryptTxt", "CopyToClipboard"}) {
+            EXPECT_FALSE(Action(name).isEnabled()) << name;
+        }
+        EXPECT_TRUE(Pin().isReadOnly());
+        EXPECT_TRUE(Text1().isReadOnly());
+        for (const char* name : {"Combo1", "Kk1", "Kk2", "Kk3", "Kk4"}) {
+            EXPECT_FALSE(List(name).isEnabled()) << name;
+        }
+        EXPECT_FALSE(Label("Label3").isHidden());
+        EXPECT_EQ(Label("Label3").text(), "Please Wait Working On Txt");
+        // The busy pointer comes after the first pass's event round.
+        EXPECT_EQ(desktop.busy, checked > 1);
+        // A command chosen now must not start a run inside the run.
+        window->EncryptTxt_Click();
+        window->CopyToClipboard_Click();
+    };
+    Action("DecryptTxt").trigger();
+    EXPECT_EQ(checked, 2);
+    EXPECT_EQ(desktop.eventRounds, 2);
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(BoxContents(), "some text");
+    EXPECT_TRUE(Action("EncryptTxt").isEnabled());
+    EXPECT_TRUE(Action("CopyToClipboard").isEnabled());
+    EXPECT_FALSE(Pin().isReadOnly());
+    EXPECT_FALSE(Text1().isReadOnly());
+    EXPECT_TRUE(List("Kk4").isEnabled());
+}
+
+TEST_F(WindowTest, LongestRunLeavesDefaultPointerAndIsOneUndoStep) {
+    const QString plain = "undo me";
+    EnterRun(plain, "31415926", "256");
+    Action("EncryptTxt").trigger();
+    EXPECT_EQ(desktop.eventRounds, 256);
+    EXPECT_FALSE(desktop.busy);
+    EXPECT_EQ(BoxContents(), EngineRun(plain, "31415926", DefaultKeys, 256, true));
+    Text1().undo();
+    EXPECT_EQ(BoxContents(), plain);
+}
+
+TEST_F(WindowTest, CharactersSurviveTheBoxAndARoundTrip) {
+    const QString special = QString::fromUtf8(
+        "nbsp\u00A0tab\tline\u2028sep\n") + AlphabetExtras +
+        QString::fromUtf8(" \u03B1\u03B2\u03B3 \u6F22\u5B57 \U0001F600\U0001F9E9 end");
+    SetBoxContents(special);
+    EXPECT_EQ(BoxContents(), special);
+    EnterRun(special, "99999999", "05");
+    Action("EncryptTxt").trigger();
+    const QString cipher = BoxContents();
+    EXPECT_EQ(cipher, EngineRun(special, "99999999", DefaultKeys, 5, true));
+    EXPECT_EQ(cipher.size(), special.size());
+    Action("DecryptTxt").trigger();
+    EXPECT_EQ(BoxContents(), special);
+}
+
+TEST_F(WindowTest, LineBreaksEnterTheBoxAsLineFeeds) {
+    SetBoxContents("a\r\nb\rc\nd");
+    EXPECT_EQ(BoxContents(), "a\nb\nc\nd");
+}
+
+TEST_F(WindowTest, ClosingDuringARunEndsItAfterTheCurrentRound) {
+    EnterRun("text", "12345678", "256");
+    desktop.onProcessEvents = [&] { window->close(); };
+    Action("EncryptTxt").trigger();
+    EXPECT_EQ(desktop.eventRounds, 1);
+    EXPECT_EQ(desktop.slidesStarted, 1);
+    EXPECT_EQ(desktop.endStatuses, std::vector<int>{0});
+    EXPECT_FALSE(desktop.busy);
+}
+
+// ---- Clipboard -------------------------------------------------------------
+
+TEST_F(WindowTest, CopyPutsTheBoxTextOnTheClipboardAndConfirms) {
+    EnterRun("line one\nline two\u00A0", "12345678");
+    Action("EncryptTxt").trigger();
+    Action("CopyToClipboard").trigger();
+    EXPECT_EQ(desktop.clipboard, BoxContents());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, " Your Txt \n\n Has Been Copyed To Clipboard ");
+    EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt ");
+    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Information);
+}
+
+TEST_F(WindowTest, CopyOfEmptyTextEmptiesTheClipboard) {
+    desktop.clipboard = "earlier";
+    window->CopyToClipboard_Click();
+    EXPECT_TRUE(desktop.clipboard.isEmpty());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Information);
+}
+
+TEST_F(WindowTest, FailedClipboardIsReportedWithoutConfirmation) {
+    desktop.clipboardFails = true;
+    SetBoxContents("secret");
+    window->CopyToClipboard_Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, text::CopyFailed);
+    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(BoxContents(), "secret");
+}
+
+// ---- Ending ----------------------------------------------------------------
+
+TEST_F(WindowTest, ExitSlidesOnceAndEndsWithStatusZero) {
+    Action("Exit1").trigger();
+    EXPECT_EQ(desktop.slidesStarted, 1);
+    EXPECT_GE(desktop.frame.changesShown, 1);
+    EXPECT_GT(desktop.frame.top, desktop.frame.screenWidth);
+    window->close();  // Form_Unload after Exit1 does not slide again
+    Action("Exit1").trigger();
+    EXPECT_EQ(desktop.slidesStarted, 1);
+    EXPECT_EQ(desktop.endStatuses, std::vector<int>{0});
+    // Nothing else runs once the program is ending.
+    EnterRun("x", "12345678");
+    window->EncryptTxt_Click();
+    window->CopyToClipboard_Click();
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(BoxContents(), "x");
+}
+
+TEST_F(WindowTest, ClosingTheWindowSlidesOnceAndEnds) {
+    desktop.frame.refuseMoves = true;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(desktop.slidesStarted, 1);
+    EXPECT_EQ(desktop.frame.changesShown, 1);
+    EXPECT_EQ(desktop.endStatuses, std::vector<int>{0});
+}
+
+}  // namespace
+}  // namespace velk::ui::testing

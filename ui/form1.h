@@ -1,0 +1,29 @@
+// The second edition's window: a key library and four key pickers.
+#pragma once
+
+#include "engine/key_library.h"
+#include "ui/cipher_window.h"
+
+namespace velk::ui {
+
+// Caption, titles and layout of the second edition.
+const Edition& SecondEdition();
+
+class Form1 final : public CipherWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Desktop& desktop, QWidget* parent = nullptr);
+
+    // Fills the key library.
+    void Keys();
+
+protected:
+    void PrepareRunPass(CipherState& state, std::u16string_view pin) override;
+
+private:
+    void Form_Load();
+
+    KeyLibrary keyLibrary_;
+};
+
+}  // namespace velk::ui

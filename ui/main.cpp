@@ -1,0 +1,13 @@
+// VelkEncryptDecryptV2: the second edition's window and nothing else.
+#include <QApplication>
+
+#include "ui/form1.h"
+#include "ui/qt_desktop.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    velk::ui::QtDesktop desktop;
+    velk::ui::Form1 window(desktop);
+    window.show();
+    return QApplication::exec();
+}
