@@ -39,6 +39,7 @@ test-asan: deps build/asan/build.ninja
 bench: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/velk_engine_bench
+	QT_QPA_PLATFORM=offscreen build/release/bench/velk_window_bench
 
 clean:
 	rm -rf build

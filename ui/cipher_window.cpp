@@ -336,6 +336,8 @@ void CipherWindow::RunPasses(Direction direction) {
     if (completed) {
         TextBoxHolder(*Text1).ReplaceText(work.ReadText());
         CopyToClipboard->setEnabled(true);
+    } else if (!ending_) {
+        Refuse(text::RunFailed);
     }
 }
 

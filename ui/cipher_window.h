@@ -36,6 +36,8 @@ inline const QString KeyNotValid = QStringLiteral("Pick Each Key From 01 To 99")
 inline const QString PassCountNotValid = QStringLiteral("Pick The Number Of Times From 01 To 256");
 inline const QString TextTooLong =
     QStringLiteral("The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
+inline const QString RunFailed =
+    QStringLiteral("The Txt Could Not Be Worked On; It Is Left As It Was");
 inline const QString Working = QStringLiteral("Please Wait Working On Txt");
 inline const QString Copied = QStringLiteral(" Your Txt \n\n Has Been Copyed To Clipboard ");
 inline const QString CopyFailed =

@@ -456,5 +456,42 @@ TEST_F(WindowTest, ClosingTheWindowSlidesOnceAndEnds) {
     EXPECT_EQ(desktop.endStatuses, std::vector<int>{0});
 }
 
+// A window whose key preparation fails mid-run, as no input the checks let
+// through can make the real editions do.
+class FailingWindow final : public CipherWindow {
+public:
+    explicit FailingWindow(Desktop& desktop) : CipherWindow(WithoutPickers(), desktop) {
+        LoadCommon();
+    }
+
+protected:
+    void PrepareRunPass(CipherState&, std::u16string_view) override {
+        throw std::runtime_error("preparation failed");
+    }
+
+private:
+    static Edition WithoutPickers() {
+        Edition edition = SecondEdition();
+        edition.keyPickers.reset();
+        return edition;
+    }
+};
+
+TEST(FailedRun, IsReportedAndLeavesTheTextAndCopyAsTheyWere) {
+    RecordingDesktop desktop;
+    FailingWindow window(desktop);
+    auto& box = *window.findChild<QPlainTextEdit*>("Text1");
+    box.setPlainText("keep me");
+    window.findChild<QLineEdit*>("txtKey")->setText("12345678");
+    window.findChild<QAction*>("EncryptTxt")->trigger();
+    EXPECT_EQ(BoxText(box), "keep me");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, text::RunFailed);
+    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(window.findChild<QAction*>("CopyToClipboard")->isEnabled());
+    EXPECT_FALSE(desktop.busy);
+    EXPECT_TRUE(window.findChild<QLabel*>("Label3")->isHidden());
+}
+
 }  // namespace
 }  // namespace velk::ui::testing

@@ -1,0 +1,237 @@
+// The real second-edition window, offscreen: a command of 256 passes over the
+// longest text a pass takes, from the menu action to the idle window, and the
+// time from creating the window to its first paint.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "engine/alphabet.h"
+#include "engine/passes.h"
+#include "engine/run_input.h"
+#include "tests/ui/recording_desktop.h"
+#include "ui/form1.h"
+#include "ui/qt_desktop.h"
+#include "ui/text_box_holder.h"
+
+namespace {
+
+using namespace velk;
+using Clock = std::chrono::steady_clock;
+
+const QString Pin = QStringLiteral("27182818");
+
+// Mostly Alphabet characters, with spaces, a line break every 61 characters
+// and now and then a character the passes leave alone. Line breaks are single
+// LFs, so the box holds exactly MaxTextLength characters.
+const QString& MixedText() {
+    static const QString text = [] {
+        std::mt19937 random(42);
+        std::uniform_int_distribution<int> pick(0, 99);
+        const std::u16string others = u"\t!\u00A0\u00E9\u00FC\u2014";
+        std::u16string t;
+        t.reserve(MaxTextLength);
+        while (t.size() < MaxTextLength) {
+            const int p = pick(random);
+            if (t.size() % 61 == 60) {
+                t += u'\n';
+            } else if (p < 15) {
+                t += u' ';
+            } else if (p < 17) {
+                t += others[static_cast<std::size_t>(p) % others.size()];
+            } else {
+                t += Alphabet()[static_cast<std::size_t>(pick(random))];
+            }
+        }
+        t.resize(MaxTextLength);
+        return QString::fromStdU16String(t);
+    }();
+    return text;
+}
+
+// The program's own desktop, except that a message box is counted instead of
+// shown: a successful run shows none, and a refusal must not block the run.
+class BenchDesktop final : public ui::Desktop {
+public:
+    std::vector<QString> messages;
+
+    void messageBox(QWidget*, const QString& text, const QString&, ui::MessageIcon) override {
+        messages.push_back(text);
+    }
+    void beep() override {}
+    void setBusyPointer() override { qt_.setBusyPointer(); }
+    void restorePointer() override { qt_.restorePointer(); }
+    void processEventsOnce() override { qt_.processEventsOnce(); }
+    bool setClipboardText(const QString& text) override { return qt_.setClipboardText(text); }
+    std::unique_ptr<ui::SlideFrame> slideFrame(QWidget& window) override {
+        return qt_.slideFrame(window);
+    }
+    void endProgram(int) override {}
+
+private:
+    ui::QtDesktop qt_;
+};
+
+template <class T>
+T& Find(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        std::fprintf(stderr, "window_bench: no control %s\n", name);
+        std::abort();
+    }
+    return *found;
+}
+
+// 256 forward passes over 32,766 characters through the window: trigger the
+// EncryptTxt action (it returns when the run is over), then handle the
+// pending events once so the window is idle and repainted. Putting the text
+// into the box is left out of the time.
+template <class DesktopType>
+void BM_Window256Passes(benchmark::State& state) {
+    DesktopType desktop;
+    ui::Form1 window(desktop);
+    window.show();
+    QApplication::processEvents();
+    auto& text1 = Find<QPlainTextEdit>(window, "Text1");
+    auto& encrypt = Find<QAction>(window, "EncryptTxt");
+    Find<QLineEdit>(window, "txtKey").setText(Pin);
+    auto& passes = Find<QComboBox>(window, "Combo1");
+    passes.setCurrentText(ui::ListText(MaxPassCount));
+    if (passes.currentText() != QStringLiteral("256")) {
+        state.SkipWithError("the number of times is not 256");
+        return;
+    }
+
+    bool checked = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ui::ReplaceBoxText(text1, MixedText());
+        QApplication::processEvents();
+        if (!checked && ui::BoxText(text1).size() != MaxTextLength) {
+            state.SkipWithError("the box does not hold 32766 characters");
+            break;
+        }
+        state.ResumeTiming();
+
+        encrypt.trigger();
+        QApplication::processEvents();
+
+        if (!checked) {
+            state.PauseTiming();
+            if (!desktop.messages.empty() || ui::BoxText(text1) == MixedText()) {
+                state.SkipWithError("the run was refused or left the text unchanged");
+                break;
+            }
+            checked = true;
+            state.ResumeTiming();
+        }
+    }
+    const auto characters = static_cast<std::int64_t>(MaxTextLength) * MaxPassCount;
+    state.SetItemsProcessed(state.iterations() * characters);
+}
+
+// Notes the first paint event a widget receives.
+class PaintWatcher final : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// From before the window is created to the end of the event handling that
+// delivers its first paint event (seen by an event filter on the window
+// itself): that handling paints the whole first frame, children included,
+// into the backing store. In seconds; negative on time-out.
+double StartToFirstPaint() {
+    PaintWatcher watcher;
+    ui::testing::RecordingDesktop desktop;
+    const Clock::time_point start = Clock::now();
+    auto window = std::make_unique<ui::Form1>(desktop);
+    window->installEventFilter(&watcher);
+    window->show();
+    const QDeadlineTimer deadline(10'000);
+    while (!watcher.painted && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    const Clock::time_point end = Clock::now();
+    window.reset();
+    QApplication::processEvents();
+    return watcher.painted ? std::chrono::duration<double>(end - start).count() : -1.0;
+}
+
+void BM_StartToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        const double seconds = StartToFirstPaint();
+        if (seconds < 0) {
+            state.SkipWithError("no paint event within 10 s");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+BENCHMARK_TEMPLATE(BM_Window256Passes, BenchDesktop)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Window256Passes, ui::testing::RecordingDesktop)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The offscreen platform warns at every fixed-size window; nothing else is
+// held back.
+QtMessageHandler previousHandler = nullptr;
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QStringLiteral("propagateSizeHints"))) {
+        return;
+    }
+    if (previousHandler != nullptr) {
+        previousHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qunsetenv("QT_QPA_PLATFORMTHEME");
+    previousHandler = qInstallMessageHandler(QuietHandler);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    // The first window of the process also pays for fonts, style and
+    // platform set-up; the benchmark below shows the later ones.
+    const double cold = StartToFirstPaint();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (cold >= 0) {
+        std::printf("\nFirst window of the process, start to first paint: %.1f ms\n", cold * 1e3);
+    } else {
+        std::printf("\nFirst window of the process: no paint event within 10 s\n");
+    }
+    std::fflush(stdout);
+    return 0;
+}
