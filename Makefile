@@ -1,7 +1,7 @@
 # Set-up, build and test entry points; see README.md.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-classic test test-gcc test-asan bench clean
+.PHONY: all deps build run run-classic test test-gcc test-asan test-package package bench clean
 
 all: build
 
@@ -26,15 +26,24 @@ run: build
 run-classic: build
 	build/debug/classic/VelkEncryptDecrypt
 
-# Every test with GCC, then again with Clang under ASan and UBSan.
-test: test-gcc test-asan
+# Every test with GCC, then again with Clang under ASan and UBSan, then the
+# Debian package built from a release build.
+test: test-gcc test-asan test-package
 
 test-gcc: build
-	ctest --preset debug -j $(JOBS)
+	ctest --preset debug -j $(JOBS) -LE package
 
 test-asan: deps build/asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS) -LE package
+
+test-package: deps build/release/build.ninja
+	cmake --build --preset release -j $(JOBS)
+	ctest --preset release -L package
+
+package: deps build/release/build.ninja
+	cmake --build --preset release -j $(JOBS)
+	cpack --config build/release/CPackConfig.cmake -B build/release/package
 
 bench: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)

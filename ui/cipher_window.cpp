@@ -124,7 +124,7 @@ CipherWindow::CipherWindow(const Edition& edition, Desktop& desktop, QWidget* pa
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(edition_.caption);
-    setWindowIcon(QIcon(QStringLiteral(":/velk/icon.xpm")));
+    setWindowIcon(QIcon(QStringLiteral(":/velk/icon.png")));
     setPalette(WindowPalette(palette()));
     setFont(MakeFont(QStringLiteral("MS Sans Serif"), 8.25, false));
     BuildControls();

@@ -26,6 +26,7 @@ QStringList Items(const QComboBox& list) {
 
 TEST_F(WindowTest, StartsWithDefaultsAndCopyDisabled) {
     EXPECT_EQ(window->windowTitle(), "Velk Encrypt Decrypt V2");
+    EXPECT_EQ(window->windowIcon().availableSizes(), QList<QSize>{QSize(24, 24)});
     EXPECT_EQ(List("Combo1").currentText(), "01");
     EXPECT_EQ(List("Kk1").currentText(), "01");
     EXPECT_EQ(List("Kk2").currentText(), "02");
