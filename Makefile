@@ -1,7 +1,7 @@
 # Set-up, build and test entry points; see README.md.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-classic test test-gcc test-asan test-package package bench clean
+.PHONY: all deps build run run-classic test test-gcc test-asan test-package package fuzz bench clean
 
 all: build
 
@@ -11,7 +11,9 @@ deps:
 build/debug/build.ninja: | deps
 	cmake --preset debug
 
-build/asan/build.ninja: | deps
+# Configured again when the presets change (the asan preset's cache settings
+# reach an existing build directory only this way).
+build/asan/build.ninja: CMakePresets.json | deps
 	cmake --preset asan
 
 build/release/build.ninja: | deps
@@ -44,6 +46,15 @@ test-package: deps build/release/build.ninja
 package: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 	cpack --config build/release/CPackConfig.cmake -B build/release/package
+
+build/fuzz/build.ninja: | deps
+	cmake --preset fuzz
+
+# Each fuzzer runs SECONDS seconds over a copy of its committed corpus.
+SECONDS ?= 300
+fuzz: deps build/fuzz/build.ninja
+	cmake --build --preset fuzz -j $(JOBS)
+	tests/fuzz/run_fuzzers.sh build/fuzz $(SECONDS)
 
 bench: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
