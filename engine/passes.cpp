@@ -18,7 +18,8 @@ namespace velk {
 namespace {
 
 using Index = std::uint8_t;
-using Table = std::array<Index, KeyLength>;
+constexpr std::size_t Length = KeyLength;
+using Table = std::array<Index, Length>;
 
 enum class Direction { Forward, Inverse };
 
@@ -55,7 +56,7 @@ inline int IndexOf(char16_t c) { return IndexOf(c, LowIndex()); }
 // three times, so that a position shifted by up to 100 either way needs no
 // division; `where` gives the position of each index.
 struct Slots {
-    std::array<std::array<Index, 3 * KeyLength>, 5> at{};
+    std::array<std::array<Index, 3 * Length>, 5> at{};
     std::array<Table, 5> where{};
 };
 
@@ -96,7 +97,8 @@ void CheckCounters(const StepCounters& c) {
 // is searched for, with slot s turned by turns[s].
 Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5>& turns) {
     const auto lookup = [&](std::size_t from, std::size_t to, Index index) {
-        return s.at[to][static_cast<std::size_t>(s.where[from][index] + KeyLength - turns[from] + turns[to])];
+        const int turned = s.where[from][index] + KeyLength - turns[from] + turns[to];
+        return s.at[to][static_cast<std::size_t>(turned)];
     };
     Table middle{};
     for (std::size_t c1 = 0; c1 < KeyLength; ++c1) {
@@ -117,8 +119,8 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
 
     // The Alphabet written out twice, so that a position turned back by up
     // to 100 needs no division.
-    std::array<char16_t, 2 * KeyLength> alphabetTwice{};
-    for (std::size_t p = 0; p < 2 * KeyLength; ++p) {
+    std::array<char16_t, 2 * Length> alphabetTwice{};
+    for (std::size_t p = 0; p < 2 * Length; ++p) {
         alphabetTwice[p] = Alphabet()[p % KeyLength];
     }
     const auto& low = LowIndex();
