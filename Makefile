@@ -8,7 +8,7 @@ all: build
 deps:
 	@tools/install-deps
 
-build/debug/build.ninja: | deps
+build/debug/build.ninja: CMakePresets.json | deps
 	cmake --preset debug
 
 # Configured again when the presets change (the asan preset's cache settings
@@ -16,7 +16,7 @@ build/debug/build.ninja: | deps
 build/asan/build.ninja: CMakePresets.json | deps
 	cmake --preset asan
 
-build/release/build.ninja: | deps
+build/release/build.ninja: CMakePresets.json | deps
 	cmake --preset release
 
 build: deps build/debug/build.ninja
@@ -47,7 +47,7 @@ package: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 	cpack --config build/release/CPackConfig.cmake -B build/release/package
 
-build/fuzz/build.ninja: | deps
+build/fuzz/build.ninja: CMakePresets.json | deps
 	cmake --preset fuzz
 
 # Each fuzzer runs SECONDS seconds over a copy of its committed corpus.

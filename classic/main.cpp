@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "classic/form1.h"
+#include "ui/process_guard.h"
 #include "ui/qt_desktop.h"
 
 int main(int argc, char* argv[]) {
+    velk::ui::DisableCoreDumps();  // before any secret can be in memory
     QApplication app(argc, argv);
     velk::ui::QtDesktop desktop;
     velk::classic::Form1 window(desktop);

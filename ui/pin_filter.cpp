@@ -1,5 +1,7 @@
 #include "ui/pin_filter.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -36,9 +38,18 @@ bool IsEditingShortcut(const QKeyEvent& event) {
     return false;
 }
 
+bool ClipboardHoldsText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard != nullptr && !clipboard->text().isEmpty();
+}
+
 }  // namespace
 
 PinKey FilterPinKey(const QKeyEvent& event) {
+    // The box would paste nothing over its selection, deleting it.
+    if (event.matches(QKeySequence::Paste) && !ClipboardHoldsText()) {
+        return PinKey::Cancel;
+    }
     if (IsEditingKey(event.key()) || IsEditingShortcut(event)) {
         return PinKey::Pass;
     }

@@ -13,7 +13,8 @@ enum class PinKey { Pass, Cancel };
 
 // Digits 0 to 9 (codes 48 to 57), Backspace, Tab and the editing keys pass;
 // so do keys that type no character and the standard editing shortcuts
-// (copy, paste, select all, undo). Every other typed character is cancelled.
+// (copy, paste, select all, undo). Every other typed character is cancelled,
+// and so is the paste shortcut while the clipboard holds no text.
 PinKey FilterPinKey(const QKeyEvent& event);
 
 // Installed on the PIN box: hands every key press to `keyPress` before the

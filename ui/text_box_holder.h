@@ -13,8 +13,9 @@ namespace velk::ui {
 
 // Reads and writes the box's text unit for unit. A box keeps line breaks as
 // paragraphs, so CR LF, a lone CR and U+2029 all enter it as one break, which
-// this holder reads as LF; every other character, NBSP and U+2028 included,
-// is read back exactly as it went in.
+// this holder reads as LF; so do U+FDD0 and U+FDD1, which the box's document
+// takes for frame marks. Every other unit, NBSP, U+2028 and lone surrogates
+// included, is read back exactly as it went in.
 class TextBoxHolder final : public TextHolder {
 public:
     explicit TextBoxHolder(QPlainTextEdit& box) : box_(box) {}

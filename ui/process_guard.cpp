@@ -1,0 +1,14 @@
+#include "ui/process_guard.h"
+
+#include <sys/prctl.h>
+#include <sys/resource.h>
+
+namespace velk::ui {
+
+void DisableCoreDumps() {
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+}
+
+}  // namespace velk::ui
