@@ -1,7 +1,7 @@
 # Set-up, build and test entry points; see README.md.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-classic test test-gcc test-asan test-package package fuzz bench clean
+.PHONY: all deps build run run-classic test test-gcc test-asan test-package package fuzz lint bench clean
 
 all: build
 
@@ -28,9 +28,10 @@ run: build
 run-classic: build
 	build/debug/classic/VelkEncryptDecrypt
 
-# Every test with GCC, then again with Clang under ASan and UBSan, then the
-# Debian package built from a release build.
-test: test-gcc test-asan test-package
+# Every test with GCC, then again with Clang under ASan and UBSan (with a
+# short fuzzing run), then the Debian package built from a release build,
+# then the static checks.
+test: test-gcc test-asan test-package lint
 
 test-gcc: build
 	ctest --preset debug -j $(JOBS) -LE package
@@ -46,6 +47,9 @@ test-package: deps build/release/build.ninja
 package: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 	cpack --config build/release/CPackConfig.cmake -B build/release/package
+
+lint: deps build/asan/build.ninja
+	tools/lint build/asan
 
 build/fuzz/build.ninja: CMakePresets.json | deps
 	cmake --preset fuzz

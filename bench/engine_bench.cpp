@@ -60,9 +60,9 @@ const std::u16string& MixedText() {
 
 void SetPerCharacter(benchmark::State& state, std::int64_t charactersPerIteration) {
     state.SetItemsProcessed(state.iterations() * charactersPerIteration);
-    state.counters["per_char"] = benchmark::Counter(static_cast<double>(charactersPerIteration),
-                                                    benchmark::Counter::kIsIterationInvariantRate |
-                                                        benchmark::Counter::kInvert);
+    state.counters["per_char"] = benchmark::Counter(
+        static_cast<double>(charactersPerIteration),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // One pass with its preparation, as a command runs it; putting the text back
@@ -82,9 +82,15 @@ void OnePass(benchmark::State& state, PassFunction pass) {
     SetPerCharacter(state, static_cast<std::int64_t>(MixedText().size()));
 }
 
-void BM_ForwardPass(benchmark::State& state) { OnePass(state, &ForwardPass); }
-void BM_InversePass(benchmark::State& state) { OnePass(state, &InversePass); }
-void BM_ReferenceForwardPass(benchmark::State& state) { OnePass(state, &reference::ForwardPass); }
+void BM_ForwardPass(benchmark::State& state) {
+    OnePass(state, &ForwardPass);
+}
+void BM_InversePass(benchmark::State& state) {
+    OnePass(state, &InversePass);
+}
+void BM_ReferenceForwardPass(benchmark::State& state) {
+    OnePass(state, &reference::ForwardPass);
+}
 
 // A command of 256 passes: every pass prepared afresh, each working on what
 // the one before left.
@@ -118,7 +124,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+                seconds[run.benchmark_name()] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -140,8 +147,11 @@ int main(int argc, char** argv) {
     const auto fast = reporter.seconds.find("BM_ForwardPass");
     const auto slow = reporter.seconds.find("BM_ReferenceForwardPass/iterations:5");
     if (fast != reporter.seconds.end() && slow != reporter.seconds.end() && fast->second > 0) {
-        std::printf("\nOne forward pass over %zu characters: reference %.1f ms, engine %.1f us, ratio %.0f\n",
-                    MixedText().size(), slow->second * 1e3, fast->second * 1e6, slow->second / fast->second);
+        std::printf(
+            "\nOne forward pass over %zu characters: reference %.1f ms, engine %.1f us, ratio "
+            "%.0f\n",
+            MixedText().size(), slow->second * 1e3, fast->second * 1e6,
+            slow->second / fast->second);
         std::fflush(stdout);
     }
     return 0;

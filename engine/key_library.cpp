@@ -12,6 +12,7 @@ namespace {
 // and kept only where no key equals another key, the Alphabet, or a turn of
 // either. They are fixed for ever: every text a user has enciphered depends on
 // them.
+// clang-format off
 constexpr std::array<KeyPieces, KeyLibrarySize - 1> LibraryKeys{{
     {u"3h}na", u"U,#R(D0ELBjl1wi\u20AC/;$TM\u00A3PFxbuQ[^_g)VG&fSJoHeX\u00BFA-`sK=r.]O*+t|~6y@\u00AC%zCNmpv\u00D8I5<Y>9c4\\W\?7 Zq8'k:2\u00A7{d"}, // 01
     {u"Zx(^c9i/-V#|aqsE\?{=7kI0'81SF\u00D8ug$Bt4LXw6KQ%:\u00BF}j)WDb;l5r+]y3vCo[Jp\u20AC~&", u",\u00A7Rd\\M_YPT>e \u00AC<Ah`@.ONGfm*UzHn\u00A32"}, // 02
@@ -113,6 +114,7 @@ constexpr std::array<KeyPieces, KeyLibrarySize - 1> LibraryKeys{{
     {u"]}V\u00BFw2EeQUK*XL&)9P\u00AC+Sq.pn>|D=lI,ta4g\u20AC<ZR[v3{kNm", u"(u_zhA%\u00A3FB#j~:\\$@6-;0/bO1y\u00A7cfG'\u00D8r5 sx7TC^oJM8HiWd\?Y`"}, // 98
     {u"FVXf(_x@cbNCjz>/{Lmryv'+d06QWY.-nS1AR%9DZB[q\u00A3O)*^;JU\u00AC|4]tG\u00D8k$MP75w\u20AC&u#H\\phK}I:aT\?\u00A72\u00BFEe=iog~<`s83 l,", u""}, // 99
 }};
+// clang-format on
 
 }  // namespace
 

@@ -50,7 +50,9 @@ inline int IndexOf(char16_t c, const std::array<Index, 256>& low) {
     return c == Euro ? EuroIndex : -1;
 }
 
-inline int IndexOf(char16_t c) { return IndexOf(c, LowIndex()); }
+inline int IndexOf(char16_t c) {
+    return IndexOf(c, LowIndex());
+}
 
 // The prepared slots as Alphabet indices: `at` holds each slot written out
 // three times, so that a position shifted by up to 100 either way needs no
@@ -173,7 +175,6 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
         }
     }
 
-
     // The state the character-by-character procedure leaves behind.
     for (std::size_t s = 1; s <= 4; ++s) {
         state.workingKeys[s] = TurnKey(state.workingKeys[s], turns[s]);
@@ -186,7 +187,8 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
         // in vain up to 101.
         const char16_t last = output.back();
         const int index = IndexOf(last);
-        state.passState.SearchIndex = static_cast<std::int16_t>(index < 0 ? KeyLength + 1 : index + 1);
+        state.passState.SearchIndex =
+            static_cast<std::int16_t>(index < 0 ? KeyLength + 1 : index + 1);
         state.passState.CurrentChar = std::u16string(1, last);
     }
 

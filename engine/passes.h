@@ -13,7 +13,9 @@ namespace velk {
 // number that must still step past the last character.
 inline constexpr int MaxTextLength = 32766;
 
-inline bool FitsPass(std::size_t length) { return length <= MaxTextLength; }
+inline bool FitsPass(std::size_t length) {
+    return length <= MaxTextLength;
+}
 
 // Thrown by a pass handed a text longer than MaxTextLength, before it touches
 // either holder.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +30,9 @@
 #include "ui/text_box_holder.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
-static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
+static void InitUiResources() {
+    Q_INIT_RESOURCE(ui_resources);
+}
 
 namespace velk::ui {
 
@@ -49,7 +52,7 @@ QFont MakeFont(const QString& family, double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setStyleHint(family == QStringLiteral("Courier New") ? QFont::TypeWriter
-                                                               : QFont::SansSerif);
+                                                              : QFont::SansSerif);
     return font;
 }
 
@@ -96,8 +99,8 @@ public:
                            const QWidget* widget) const override {
         QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        if (type == CT_MenuItem && item != nullptr
-            && item->menuItemType == QStyleOptionMenuItem::Separator) {
+        if (type == CT_MenuItem && item != nullptr &&
+            item->menuItemType == QStyleOptionMenuItem::Separator) {
             result.setHeight(std::max(result.height(), 9));
         }
         return result;
@@ -118,8 +121,8 @@ QString ListText(int n) {
     return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
 }
 
-CipherWindow::CipherWindow(const Edition& edition, Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), edition_(edition), desktop_(desktop) {
+CipherWindow::CipherWindow(Edition edition, Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), edition_(std::move(edition)), desktop_(desktop) {
     InitUiResources();
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
@@ -152,8 +155,8 @@ void CipherWindow::BuildControls() {
     txtKey->setToolTip(edition_.txtKeyToolTip);
     txtKey->setAccessibleName(QStringLiteral("Enter Pin"));
     // A paste holding anything but digits is turned away whole.
-    txtKey->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,8}")), txtKey));
+    txtKey->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), txtKey));
     txtKey->installEventFilter(new PinKeyFilter(
         [this](const QKeyEvent& event) { return txtKey_KeyPress(event); }, txtKey));
     Place(*txtKey, edition_.txtKey);
@@ -256,9 +259,13 @@ std::vector<std::u16string> CipherWindow::KeyTexts() const {
     return texts;
 }
 
-void CipherWindow::EncryptTxt_Click() { RunPasses(Direction::Forward); }
+void CipherWindow::EncryptTxt_Click() {
+    RunPasses(Direction::Forward);
+}
 
-void CipherWindow::DecryptTxt_Click() { RunPasses(Direction::Inverse); }
+void CipherWindow::DecryptTxt_Click() {
+    RunPasses(Direction::Inverse);
+}
 
 bool CipherWindow::CheckRunInput(std::u16string_view pin,
                                  const std::vector<std::u16string>& keyTexts) {
@@ -358,7 +365,7 @@ void CipherWindow::SetLocked(bool locked) {
             picker->setEnabled(!locked);
         }
     }
-    if (!locked && focusBeforeRun_) {
+    if (!locked && !focusBeforeRun_.isNull()) {
         focusBeforeRun_->setFocus();
     }
 }
@@ -386,7 +393,9 @@ void CipherWindow::CopyToClipboard_Click() {
     desktop_.messageBox(this, text::Copied, CopyConfirmationTitle, MessageIcon::Information);
 }
 
-void CipherWindow::Exit1_Click() { EndWithSlide(); }
+void CipherWindow::Exit1_Click() {
+    EndWithSlide();
+}
 
 void CipherWindow::Form_Unload(int& cancel) {
     cancel = 0;

@@ -56,7 +56,7 @@ QString ListText(int n);
 class CipherWindow : public QMainWindow {
     Q_OBJECT
 public:
-    CipherWindow(const Edition& edition, Desktop& desktop, QWidget* parent = nullptr);
+    CipherWindow(Edition edition, Desktop& desktop, QWidget* parent = nullptr);
     ~CipherWindow() override;
 
     // Forward passes over Text1.

@@ -22,11 +22,11 @@ const Edition& SecondEdition() {
         e.label3 = {2520, 4200, 3495, 375};
         e.label4 = {6240, 45, 1815, 255};
         e.combo1 = {8100, 45, 975, 315};
-        e.keyPickers = KeyPickerLayout{
-            {TwipsRect{600, 45, 600, 315}, TwipsRect{1200, 50, 600, 315},
-             TwipsRect{1815, 50, 600, 315}, TwipsRect{2445, 50, 600, 315}},
-            {QStringLiteral(" Pick  Key 01 "), QStringLiteral(" Pick  Key 02 "),
-             QStringLiteral(" Pick  Key 03 "), QStringLiteral(" Pick  Key 04 ")}};
+        e.keyPickers =
+            KeyPickerLayout{{TwipsRect{600, 45, 600, 315}, TwipsRect{1200, 50, 600, 315},
+                             TwipsRect{1815, 50, 600, 315}, TwipsRect{2445, 50, 600, 315}},
+                            {QStringLiteral(" Pick  Key 01 "), QStringLiteral(" Pick  Key 02 "),
+                             QStringLiteral(" Pick  Key 03 "), QStringLiteral(" Pick  Key 04 ")}};
         return e;
     }();
     return edition;
@@ -36,7 +36,9 @@ Form1::Form1(Desktop& desktop, QWidget* parent) : CipherWindow(SecondEdition(), 
     Form_Load();
 }
 
-void Form1::Keys() { FillKeyLibrary(keyLibrary_); }
+void Form1::Keys() {
+    FillKeyLibrary(keyLibrary_);
+}
 
 void Form1::Form_Load() {
     Keys();

@@ -79,17 +79,21 @@ private:
 
 }  // namespace
 
-QtDesktop::~QtDesktop() { restorePointer(); }
+QtDesktop::~QtDesktop() {
+    restorePointer();
+}
 
 void QtDesktop::messageBox(QWidget* parent, const QString& text, const QString& title,
                            MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    title, text, QMessageBox::Ok, parent);
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
+        text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-void QtDesktop::beep() { QApplication::beep(); }
+void QtDesktop::beep() {
+    QApplication::beep();
+}
 
 void QtDesktop::setBusyPointer() {
     if (!busy_) {
@@ -105,7 +109,9 @@ void QtDesktop::restorePointer() {
     }
 }
 
-void QtDesktop::processEventsOnce() { QCoreApplication::processEvents(); }
+void QtDesktop::processEventsOnce() {
+    QCoreApplication::processEvents();
+}
 
 bool QtDesktop::setClipboardText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -121,6 +127,8 @@ std::unique_ptr<SlideFrame> QtDesktop::slideFrame(QWidget& window) {
     return std::make_unique<QtSlideFrame>(window);
 }
 
-void QtDesktop::endProgram(int status) { QCoreApplication::exit(status); }
+void QtDesktop::endProgram(int status) {
+    QCoreApplication::exit(status);
+}
 
 }  // namespace velk::ui

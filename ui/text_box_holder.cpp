@@ -22,7 +22,9 @@ void ReplaceBoxText(QPlainTextEdit& box, const QString& text) {
     cursor.endEditBlock();
 }
 
-std::u16string TextBoxHolder::ReadText() const { return BoxText(box_).toStdU16String(); }
+std::u16string TextBoxHolder::ReadText() const {
+    return BoxText(box_).toStdU16String();
+}
 
 void TextBoxHolder::ReplaceText(std::u16string text) {
     ReplaceBoxText(box_, QString::fromStdU16String(text));

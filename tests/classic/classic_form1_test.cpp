@@ -32,7 +32,9 @@ struct ClassicWindow {
 
     template <class T>
     T& Find(const char* name) const {
-        if (T* found = window->findChild<T*>(QString::fromLatin1(name))) return *found;
+        if (T* found = window->findChild<T*>(QString::fromLatin1(name))) {
+            return *found;
+        }
         throw std::runtime_error(std::string("no control ") + name);
     }
     QLineEdit& Pin() const { return Find<QLineEdit>("txtKey"); }
@@ -44,7 +46,7 @@ struct ClassicWindow {
 
     // Fills in a run's input and chooses `command` from the menu.
     void RunCommand(const char* command, const QString& text, const QString& pin,
-                    const QString& passes = "01") {
+                    const QString& passes = "01") const {
         Text1().setPlainText(text);
         Pin().setText(pin);
         Combo1().setCurrentText(passes);
@@ -93,7 +95,9 @@ struct Refusal {
     const char* pin;
     QString message;
 };
-void PrintTo(const Refusal& r, std::ostream* os) { *os << r.name; }
+void PrintTo(const Refusal& r, std::ostream* os) {
+    *os << r.name;
+}
 
 class ClassicRefusal : public ClassicWindowTest, public ::testing::WithParamInterface<Refusal> {};
 
@@ -137,8 +141,8 @@ TEST_F(ClassicWindowTest, StatusShowsTopLeftDuringEveryPass) {
 
 TEST_F(ClassicWindowTest, RunGivesTheFixedKeysResultAndReversalBringsTheTextBack) {
     // Line feeds only: the box turns CR LF into LF.
-    const QString plain =
-        QString::fromUtf8("Meet me at 10\n\tby the \"old\" gate \u00AC\u00A3\u20AC\u00BF\u00A7\u00D8!");
+    const QString plain = QString::fromUtf8(
+        "Meet me at 10\n\tby the \"old\" gate \u00AC\u00A3\u20AC\u00BF\u00A7\u00D8!");
     RunCommand("EncryptTxt", plain, "04729913", "03");
     EXPECT_EQ(Box().toStdU16String(),
               ClassicRun(Direction::Forward, plain.toStdU16String(), u"04729913", 3));

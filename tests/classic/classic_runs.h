@@ -12,8 +12,8 @@ namespace velk::classic::testing {
 
 using velk::test::Direction;
 
-inline std::u16string ClassicRun(Direction direction, std::u16string text,
-                                 std::u16string_view pin, int passes) {
+inline std::u16string ClassicRun(Direction direction, std::u16string text, std::u16string_view pin,
+                                 int passes) {
     static const KeySet master = FixedMasterKeySet();
     CipherState state;
     MemoryTextHolder text1(std::move(text));

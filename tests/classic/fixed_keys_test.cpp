@@ -48,7 +48,9 @@ struct Vector {
     int passes;
     std::u16string cipher;
 };
-void PrintTo(const Vector& v, std::ostream* os) { *os << v.name; }
+void PrintTo(const Vector& v, std::ostream* os) {
+    *os << v.name;
+}
 
 class ClassicKnownAnswer : public ::testing::TestWithParam<Vector> {};
 

@@ -122,7 +122,9 @@ std::string Utf16ToUtf8(std::u16string_view in) {
     return out;
 }
 
-std::u16string Ascii(std::string_view s) { return {s.begin(), s.end()}; }
+std::u16string Ascii(std::string_view s) {
+    return {s.begin(), s.end()};
+}
 
 // ---- Arguments -------------------------------------------------------------
 
@@ -188,12 +190,18 @@ Options ReadOptions(int argc, char** argv) {
 
 const char* Describe(velk::RunInputCheck check) {
     switch (check) {
-    case velk::RunInputCheck::Ok: return "ok";
-    case velk::RunInputCheck::PinEmpty: return "no --pin given";
-    case velk::RunInputCheck::KeysTheSame: return "two keys are the same";
-    case velk::RunInputCheck::PinLength: return "the PIN is not 8 characters long";
-    case velk::RunInputCheck::PinNotDigits: return "the PIN is not all digits";
-    case velk::RunInputCheck::KeyNotValid: return "a key is not a number from 1 to 99";
+        case velk::RunInputCheck::Ok:
+            return "ok";
+        case velk::RunInputCheck::PinEmpty:
+            return "no --pin given";
+        case velk::RunInputCheck::KeysTheSame:
+            return "two keys are the same";
+        case velk::RunInputCheck::PinLength:
+            return "the PIN is not 8 characters long";
+        case velk::RunInputCheck::PinNotDigits:
+            return "the PIN is not all digits";
+        case velk::RunInputCheck::KeyNotValid:
+            return "a key is not a number from 1 to 99";
     }
     return "unknown check result";
 }
@@ -204,8 +212,8 @@ int main(int argc, char** argv) {
     const Options options = ReadOptions(argc, argv);
     const std::u16string pin = Ascii(options.pin);
 
-    const auto check = options.classic ? velk::ValidateRunInput(pin)
-                                       : velk::ValidateRunInput(pin, options.keys);
+    const auto check =
+        options.classic ? velk::ValidateRunInput(pin) : velk::ValidateRunInput(pin, options.keys);
     if (check != velk::RunInputCheck::Ok) {
         Usage(Describe(check));
     }

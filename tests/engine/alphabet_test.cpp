@@ -28,7 +28,8 @@ TEST(Alphabet, HoldsEveryPrintableAsciiCharacterButTheExclamationMark) {
     for (char16_t c = 0x20; c <= 0x7E; ++c) {
         EXPECT_EQ(AlphabetIndex(c) >= 0, c != u'!') << static_cast<int>(c);
     }
-    for (const char16_t c : {u'\t', u'\r', u'\n', u'\u00A0', u'\u00D9', u'\u20AB', char16_t{0xD800}, u'\uFFFF'}) {
+    for (const char16_t c :
+         {u'\t', u'\r', u'\n', u'\u00A0', u'\u00D9', u'\u20AB', char16_t{0xD800}, u'\uFFFF'}) {
         EXPECT_EQ(AlphabetIndex(c), -1) << static_cast<int>(c);
     }
     for (int i = 0; i < KeyLength; ++i) {

@@ -31,11 +31,13 @@ enum class Direction { Forward, Inverse };
 
 using PassFunction = void (*)(CipherState&, TextHolder&, TextHolder&);
 
-inline PassFunction FastPass(Direction d) { return d == Direction::Forward ? &ForwardPass : &InversePass; }
+inline PassFunction FastPass(Direction d) {
+    return d == Direction::Forward ? &ForwardPass : &InversePass;
+}
 
 // `passes` passes over `text`, each prepared afresh from the PIN and keys.
 inline std::u16string RunPasses(Direction direction, std::u16string text, std::u16string_view pin,
-                          const KeyTexts& keys, int passes) {
+                                const KeyTexts& keys, int passes) {
     CipherState state;
     MemoryTextHolder text1(std::move(text));
     MemoryTextHolder text2;
@@ -50,8 +52,9 @@ inline std::u16string RunPasses(Direction direction, std::u16string text, std::u
 // exclamation mark, lone surrogates and other units outside the Alphabet
 // (some of them next to the Alphabet's non-ASCII characters).
 inline std::u16string RandomText(std::mt19937& random, std::size_t length) {
-    static constexpr char16_t Others[] = {u'\r', u'\n', u'\t', u'!', 0x00A0, 0xD800, 0xDBFF, 0xDC00,
-                                          0xDFFF, 0x0000, 0x007F, 0x00FF, 0x00D9, 0x20AB, 0x20AD, 0xFFFF};
+    static constexpr char16_t Others[] = {u'\r',  u'\n',  u'\t',  u'!',   0x00A0, 0xD800,
+                                          0xDBFF, 0xDC00, 0xDFFF, 0x0000, 0x007F, 0x00FF,
+                                          0x00D9, 0x20AB, 0x20AD, 0xFFFF};
     std::uniform_int_distribution<int> kind(0, 9);
     std::uniform_int_distribution<std::size_t> inAlphabet(0, KeyLength - 1);
     std::uniform_int_distribution<std::size_t> other(0, std::size(Others) - 1);
@@ -85,7 +88,8 @@ inline std::u16string KeyText(int number) {
 
 inline KeyTexts RandomKeys(std::mt19937& random) {
     std::uniform_int_distribution<int> number(1, 99);
-    return {KeyText(number(random)), KeyText(number(random)), KeyText(number(random)), KeyText(number(random))};
+    return {KeyText(number(random)), KeyText(number(random)), KeyText(number(random)),
+            KeyText(number(random))};
 }
 
 }  // namespace velk::test

@@ -31,19 +31,22 @@ Outcome RunOne(test::PassFunction pass, const CipherState& prepared, const std::
 }
 
 // Runs both implementations and reports the first difference.
-void ExpectSameAsReference(Direction direction, const std::u16string& text, const std::u16string& pin,
-                           const test::KeyTexts& keys, const std::u16string& buffer = {}) {
+void ExpectSameAsReference(Direction direction, const std::u16string& text,
+                           const std::u16string& pin, const test::KeyTexts& keys,
+                           const std::u16string& buffer = {}) {
     CipherState prepared;
     PreparePass(prepared, test::Library(), pin, keys);
     // Leftovers of an earlier pass, which an empty text must not disturb.
     prepared.passState = {1234, 56, u"~"};
 
-    const auto reference = direction == Direction::Forward ? &reference::ForwardPass : &reference::InversePass;
+    const auto reference =
+        direction == Direction::Forward ? &reference::ForwardPass : &reference::InversePass;
     const Outcome fast = RunOne(test::FastPass(direction), prepared, text, buffer);
     const Outcome slow = RunOne(reference, prepared, text, buffer);
 
-    SCOPED_TRACE(::testing::Message() << (direction == Direction::Forward ? "forward" : "inverse")
-                                      << " length " << text.size() << " PIN " << std::string(pin.begin(), pin.end()));
+    SCOPED_TRACE(::testing::Message()
+                 << (direction == Direction::Forward ? "forward" : "inverse") << " length "
+                 << text.size() << " PIN " << std::string(pin.begin(), pin.end()));
     ASSERT_EQ(fast.text1, slow.text1);
     EXPECT_EQ(fast.text2, slow.text2);
     EXPECT_EQ(fast.state.workingKeys, slow.state.workingKeys);
@@ -60,10 +63,12 @@ TEST(Differential, ManyShortRandomTexts) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<std::size_t> length(0, 300);
     for (int i = 0; i < 300; ++i) {
-        const auto pin = i % 3 == 0 ? CarryPins[static_cast<std::size_t>(i / 3) % std::size(CarryPins)]
-                                    : test::RandomPin(random);
+        const auto pin = i % 3 == 0
+                             ? CarryPins[static_cast<std::size_t>(i / 3) % std::size(CarryPins)]
+                             : test::RandomPin(random);
         const auto direction = i % 2 == 0 ? Direction::Forward : Direction::Inverse;
-        ExpectSameAsReference(direction, test::RandomText(random, length(random)), pin, test::RandomKeys(random));
+        ExpectSameAsReference(direction, test::RandomText(random, length(random)), pin,
+                              test::RandomKeys(random));
         if (::testing::Test::HasFailure()) {
             return;
         }
@@ -75,7 +80,8 @@ TEST(Differential, LengthsAroundCarries) {
     for (const std::size_t length : {0, 1, 2, 99, 100, 101, 198, 199, 200, 298}) {
         for (const auto& pin : CarryPins) {
             for (const auto direction : {Direction::Forward, Direction::Inverse}) {
-                ExpectSameAsReference(direction, test::RandomText(random, length), pin, test::RandomKeys(random));
+                ExpectSameAsReference(direction, test::RandomText(random, length), pin,
+                                      test::RandomKeys(random));
             }
         }
     }
@@ -84,15 +90,16 @@ TEST(Differential, LengthsAroundCarries) {
 TEST(Differential, TextInTheBufferIsKeptInFront) {
     std::mt19937 random(11);
     for (const auto direction : {Direction::Forward, Direction::Inverse}) {
-        ExpectSameAsReference(direction, test::RandomText(random, 150), u"98990000", test::RandomKeys(random),
-                              u"already here\r\n\u00D8");
+        ExpectSameAsReference(direction, test::RandomText(random, 150), u"98990000",
+                              test::RandomKeys(random), u"already here\r\n\u00D8");
     }
 }
 
 // Long enough for key 3 to turn with all counters at 0 (after 9,901).
 TEST(Differential, KeyThreeTurns) {
     std::mt19937 random(3);
-    ExpectSameAsReference(Direction::Inverse, test::RandomText(random, 9901), u"00000042", test::RandomKeys(random));
+    ExpectSameAsReference(Direction::Inverse, test::RandomText(random, 9901), u"00000042",
+                          test::RandomKeys(random));
 }
 
 TEST(Differential, LongestText) {

@@ -26,7 +26,8 @@ TEST(KeyLibrary, EntryZeroIsTheAlphabetAndTheRestAreKeys) {
     EXPECT_EQ(library[0], Alphabet());
     for (std::size_t n = 1; n < library.size(); ++n) {
         EXPECT_TRUE(IsKey(library[n])) << "entry " << n;
-        EXPECT_EQ(std::count(library[n].begin(), library[n].end(), DoubleQuote), 1) << "entry " << n;
+        EXPECT_EQ(std::count(library[n].begin(), library[n].end(), DoubleQuote), 1)
+            << "entry " << n;
     }
 }
 
@@ -45,8 +46,8 @@ TEST(KeyLibrary, NoEntryIsATurnOfAnother) {
     for (std::size_t n = 0; n < library.size(); ++n) {
         for (int turn = 0; turn < KeyLength; ++turn) {
             const auto [at, inserted] = owner.emplace(TurnKey(library[n], turn), n);
-            EXPECT_TRUE(inserted) << "entry " << n << " turned by " << turn << " equals a turn of entry "
-                                  << at->second;
+            EXPECT_TRUE(inserted) << "entry " << n << " turned by " << turn
+                                  << " equals a turn of entry " << at->second;
         }
     }
 }

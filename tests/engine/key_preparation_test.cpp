@@ -90,7 +90,8 @@ TEST_P(PreparePassRefuses, AndPreparesNothing) {
     EXPECT_THROW(PreparePass(state, Library(), c.pin, c.keys), std::invalid_argument);
     ExpectSameState(state, before);
     if (ValidateRunInput(c.pin) != RunInputCheck::Ok) {
-        EXPECT_THROW(PreparePass(state, SelectKeys(Library(), {1, 2, 3, 4}), c.pin), std::invalid_argument);
+        EXPECT_THROW(PreparePass(state, SelectKeys(Library(), {1, 2, 3, 4}), c.pin),
+                     std::invalid_argument);
         ExpectSameState(state, before);
     }
 }

@@ -42,7 +42,7 @@ struct CounterStep {
 
 TEST(StepKeys, CarriesLikeAnOdometer) {
     const std::vector<CounterStep> expected = {
-        {1, {1}, {99, 99, 0}},   {2, {1, 2, 3}, {1, 1, 1}}, {3, {1}, {2, 1, 1}},
+        {1, {1}, {99, 99, 0}},    {2, {1, 2, 3}, {1, 1, 1}}, {3, {1}, {2, 1, 1}},
         {101, {1, 2}, {1, 2, 1}}, {200, {1, 2}, {1, 3, 1}},
     };
     CipherState state = Prepared(u"98990000");
@@ -57,8 +57,10 @@ TEST(StepKeys, CarriesLikeAnOdometer) {
         SCOPED_TRACE(character);
         EXPECT_EQ(state.counters, expected[next].counters);
         for (std::size_t slot = 0; slot <= 4; ++slot) {
-            const bool turns = std::count(expected[next].turned.begin(), expected[next].turned.end(), slot) > 0;
-            EXPECT_EQ(state.workingKeys[slot], turns ? TurnKey(before[slot], 1) : before[slot]) << "slot " << slot;
+            const bool turns =
+                std::count(expected[next].turned.begin(), expected[next].turned.end(), slot) > 0;
+            EXPECT_EQ(state.workingKeys[slot], turns ? TurnKey(before[slot], 1) : before[slot])
+                << "slot " << slot;
         }
         ++next;
     }
@@ -83,7 +85,8 @@ std::array<std::vector<int>, 5> TurnsOverLongestText(StepCounters counters) {
 TEST(AdvanceStepCounters, FromZeroTheFirstCarryComesAfterAHundredThenEveryNinetyNine) {
     const auto turns = TurnsOverLongestText({0, 0, 0});
     ASSERT_GE(turns[2].size(), 3U);
-    EXPECT_EQ(std::vector<int>(turns[2].begin(), turns[2].begin() + 3), (std::vector<int>{100, 199, 298}));
+    EXPECT_EQ(std::vector<int>(turns[2].begin(), turns[2].begin() + 3),
+              (std::vector<int>{100, 199, 298}));
     for (std::size_t i = 1; i < turns[2].size(); ++i) {
         ASSERT_EQ(turns[2][i] - turns[2][i - 1], 99) << i;
     }
@@ -145,9 +148,14 @@ TEST_P(RoundTrip, EachDirectionUndoesTheOther) {
     const auto forward = RunPasses(Direction::Forward, text, c.pin, Keys, 1);
     EXPECT_EQ(forward.size(), text.size());
     EXPECT_EQ(RunPasses(Direction::Inverse, forward, c.pin, Keys, 1), text);
-    EXPECT_EQ(RunPasses(Direction::Forward, RunPasses(Direction::Inverse, text, c.pin, Keys, 1), c.pin, Keys, 1), text);
-    EXPECT_EQ(RunPasses(Direction::Inverse, RunPasses(Direction::Forward, text, c.pin, Keys, 5), c.pin, Keys, 5), text);
-    EXPECT_EQ(RunPasses(Direction::Inverse, RunPasses(Direction::Forward, text, c.pin, Keys, 7), c.pin, Keys, 3),
+    EXPECT_EQ(RunPasses(Direction::Forward, RunPasses(Direction::Inverse, text, c.pin, Keys, 1),
+                        c.pin, Keys, 1),
+              text);
+    EXPECT_EQ(RunPasses(Direction::Inverse, RunPasses(Direction::Forward, text, c.pin, Keys, 5),
+                        c.pin, Keys, 5),
+              text);
+    EXPECT_EQ(RunPasses(Direction::Inverse, RunPasses(Direction::Forward, text, c.pin, Keys, 7),
+                        c.pin, Keys, 3),
               RunPasses(Direction::Forward, text, c.pin, Keys, 4));
 }
 
@@ -277,9 +285,10 @@ private:
 TEST(ForwardPass, AFailingHolderLeavesTheTextAsItWas) {
     using Fail = FailingHolder::Fail;
     const std::u16string text = u"Meet me by the old mill\r\n";
-    const std::pair<Fail, Fail> failures[] = {
-        {Fail::Read, Fail::Nothing}, {Fail::Replace, Fail::Nothing},
-        {Fail::Nothing, Fail::Read}, {Fail::Nothing, Fail::Replace}};
+    const std::pair<Fail, Fail> failures[] = {{Fail::Read, Fail::Nothing},
+                                              {Fail::Replace, Fail::Nothing},
+                                              {Fail::Nothing, Fail::Read},
+                                              {Fail::Nothing, Fail::Replace}};
     for (const auto& [fail1, fail2] : failures) {
         for (const auto direction : {Direction::Forward, Direction::Inverse}) {
             CipherState state = Prepared(u"12345678");

@@ -101,8 +101,8 @@ std::u16string KeyText(int number) {
 }
 
 bool SameState(const CipherState& a, const CipherState& b) {
-    return a.workingKeys == b.workingKeys && a.pinOffsets == b.pinOffsets && a.counters == b.counters &&
-           a.passState == b.passState;
+    return a.workingKeys == b.workingKeys && a.pinOffsets == b.pinOffsets &&
+           a.counters == b.counters && a.passState == b.passState;
 }
 
 using PassFunction = void (*)(CipherState&, TextHolder&, TextHolder&);
@@ -127,8 +127,10 @@ void CheckAgainstReference(PassFunction fast, PassFunction literal, const Cipher
     Require(fast2.ReadText() == slow2.ReadText(), "fast pass Text2 differs from the reference");
     Require(fast2.ReadText().empty(), "Text2 not emptied by the pass");
     Require(out.size() == buffer.size() + text.size(), "pass changed the length");
-    Require(out.compare(0, buffer.size(), buffer) == 0, "pass did not keep the buffer's leftovers first");
-    Require(fastState.workingKeys == slowState.workingKeys, "working keys differ from the reference");
+    Require(out.compare(0, buffer.size(), buffer) == 0,
+            "pass did not keep the buffer's leftovers first");
+    Require(fastState.workingKeys == slowState.workingKeys,
+            "working keys differ from the reference");
     Require(fastState.counters == slowState.counters, "counters differ from the reference");
     Require(fastState.pinOffsets == slowState.pinOffsets, "PIN offsets differ from the reference");
     Require(fastState.passState == slowState.passState, "PassState differs from the reference");
@@ -222,15 +224,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Leftovers in the output buffer (as a failed earlier run could leave).
-    const std::u16string buffer = leftovers ? text.substr(0, text.size() % 7) + u"\u20AC\xFFFF" : std::u16string();
+    const std::u16string buffer =
+        leftovers ? text.substr(0, text.size() % 7) + u"\u20AC\xFFFF" : std::u16string();
     CheckAgainstReference(&ForwardPass, &reference::ForwardPass, prepared, text, buffer);
     CheckAgainstReference(&InversePass, &reference::InversePass, prepared, text, buffer);
 
     const std::u16string enciphered = RunPasses(&ForwardPass, text, pin, keys, passes);
-    Require(RunPasses(&InversePass, enciphered, pin, keys, passes) == text, "inverse did not undo forward");
+    Require(RunPasses(&InversePass, enciphered, pin, keys, passes) == text,
+            "inverse did not undo forward");
     if (passes <= 4) {  // long runs check one order only, to keep them quick
         const std::u16string deciphered = RunPasses(&InversePass, text, pin, keys, passes);
-        Require(RunPasses(&ForwardPass, deciphered, pin, keys, passes) == text, "forward did not undo inverse");
+        Require(RunPasses(&ForwardPass, deciphered, pin, keys, passes) == text,
+                "forward did not undo inverse");
     }
     return 0;
 }

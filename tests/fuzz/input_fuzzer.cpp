@@ -88,7 +88,8 @@ std::optional<int> ExpectedNumber(std::u16string_view text, int low, int high) {
         return std::nullopt;
     }
     const std::size_t first = text.find_first_not_of(u'0');
-    const std::u16string_view significant = first == std::u16string_view::npos ? u"" : text.substr(first);
+    const std::u16string_view significant =
+        first == std::u16string_view::npos ? u"" : text.substr(first);
     if (significant.size() > 3) {
         return std::nullopt;
     }
@@ -141,7 +142,8 @@ void CheckNumberReadings(std::u16string_view text) {
 
     const auto passes = ReadPassCount(text);
     const auto expectedPasses = ExpectedNumber(text, 1, MaxPassCount);
-    Require(passes.has_value() == expectedPasses.has_value(), "ReadPassCount accepts the wrong texts");
+    Require(passes.has_value() == expectedPasses.has_value(),
+            "ReadPassCount accepts the wrong texts");
     Require(!passes || *passes == *expectedPasses, "ReadPassCount reads the wrong value");
 }
 
@@ -165,8 +167,8 @@ CipherState Sentinel() {
 
 bool IsSentinel(const CipherState& s) {
     const CipherState t = Sentinel();
-    return s.workingKeys == t.workingKeys && s.pinOffsets == t.pinOffsets && s.counters == t.counters &&
-           s.passState == t.passState;
+    return s.workingKeys == t.workingKeys && s.pinOffsets == t.pinOffsets &&
+           s.counters == t.counters && s.passState == t.passState;
 }
 
 // What a successful preparation must leave: slot 0 the Alphabet, slot i the
@@ -177,11 +179,13 @@ void CheckPrepared(const CipherState& state, const KeySet& master, const PinOffs
     for (std::size_t i = 0; i < 4; ++i) {
         const std::u16string& key = master[i + 1];
         const auto turn = static_cast<std::size_t>(offsets[i]);
-        Require(state.workingKeys[i + 1] == key.substr(turn) + key.substr(0, turn), "working key not turned by its offset");
+        Require(state.workingKeys[i + 1] == key.substr(turn) + key.substr(0, turn),
+                "working key not turned by its offset");
         Require(IsKey(state.workingKeys[i + 1]), "working key is not a key");
     }
     Require(state.pinOffsets == offsets, "preparation kept the wrong offsets");
-    Require(state.counters == StepCounters{offsets[0], offsets[1], offsets[2]}, "counters do not start at the offsets");
+    Require(state.counters == StepCounters{offsets[0], offsets[1], offsets[2]},
+            "counters do not start at the offsets");
     Require(state.passState == Sentinel().passState, "preparation touched the pass state");
 }
 
@@ -214,7 +218,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const RunInputCheck check = ValidateRunInput(pin, keys);
     Require(check == ExpectedCheck(pin, keys), "ValidateRunInput breaks the check order");
-    Require(ValidateRunInput(pin) == ExpectedCheck(pin, {}), "ValidateRunInput without keys is wrong");
+    Require(ValidateRunInput(pin) == ExpectedCheck(pin, {}),
+            "ValidateRunInput without keys is wrong");
     if (keys.empty()) {
         Require(check != RunInputCheck::KeysTheSame && check != RunInputCheck::KeyNotValid,
                 "key check failed without key texts");
@@ -240,7 +245,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CipherState fixed = Sentinel();
     const Outcome fixedOutcome =
         TryPrepare(fixed, [&](CipherState& s) { PreparePass(s, fixedMaster, pin); });
-    Require((fixedOutcome == Outcome::Prepared) == pinReadable, "fixed preparation disagrees with the PIN reading");
+    Require((fixedOutcome == Outcome::Prepared) == pinReadable,
+            "fixed preparation disagrees with the PIN reading");
     if (fixedOutcome == Outcome::Prepared) {
         CheckPrepared(fixed, fixedMaster, *offsets);
     }
@@ -263,7 +269,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckPrepared(library, SelectKeys(Library(), numbers), *offsets);
     }
     if (check == RunInputCheck::Ok) {
-        Require(libraryOutcome == Outcome::Prepared || keys.empty(), "accepted input was not prepared");
+        Require(libraryOutcome == Outcome::Prepared || keys.empty(),
+                "accepted input was not prepared");
         Require(fixedOutcome == Outcome::Prepared, "accepted PIN was not prepared");
     } else if (check != RunInputCheck::KeysTheSame) {
         // Every other refusal names something a preparation cannot read.

@@ -65,10 +65,16 @@ TEST_F(WindowTest, MenuHoldsEightItemsWithVisibleSeparatorsAndNoShortcuts) {
     const QMenu& menu = Find<QMenu>("EncryptDecrypt");
     EXPECT_EQ(menu.title(), "&Encrypt Decrypt");
     EXPECT_FALSE(menu.separatorsCollapsible());
-    const QStringList names{"Space1", "EncryptTxt", "DecryptTxt", "Space3",
-                            "CopyToClipboard", "Space", "Exit1", "Space2"};
-    const QStringList captions{"", "&Encrypt Or Decrypt Txt ", "&Decrypt Or Encrypt Txt ", "",
-                               "&Copy To Clipboard", "", "&Exit", ""};
+    const QStringList names{"Space1",          "EncryptTxt", "DecryptTxt", "Space3",
+                            "CopyToClipboard", "Space",      "Exit1",      "Space2"};
+    const QStringList captions{"",
+                               "&Encrypt Or Decrypt Txt ",
+                               "&Decrypt Or Encrypt Txt ",
+                               "",
+                               "&Copy To Clipboard",
+                               "",
+                               "&Exit",
+                               ""};
     const QList<QAction*> actions = menu.actions();
     ASSERT_EQ(actions.size(), 8);
     for (int i = 0; i < 8; ++i) {
@@ -102,11 +108,10 @@ TEST_F(WindowTest, EveryCaptionIsFullyVisible) {
         const QLabel& label = Label(name);
         const QFontMetrics metrics(label.font());
         // The ink of the caption, drawn from the label's top-left corner.
-        const int lineTop = label.alignment() & Qt::AlignTop
-                                ? 0
-                                : (label.height() - metrics.height()) / 2;
-        const QRect ink = metrics.tightBoundingRect(label.text())
-                              .translated(0, lineTop + metrics.ascent());
+        const int lineTop =
+            label.alignment().testFlag(Qt::AlignTop) ? 0 : (label.height() - metrics.height()) / 2;
+        const QRect ink =
+            metrics.tightBoundingRect(label.text()).translated(0, lineTop + metrics.ascent());
         EXPECT_GE(ink.left(), 0) << name;
         EXPECT_GE(ink.top(), 0) << name;
         EXPECT_LT(ink.right(), label.width()) << name;
@@ -131,8 +136,8 @@ TEST_F(WindowTest, TabVisitsPinTextPassesAndPickersInOrder) {
 
 TEST_F(WindowTest, FocusableControlsHaveAccessibleNames) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled()
-            && widget->parentWidget() == window->centralWidget()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isEnabled() &&
+            widget->parentWidget() == window->centralWidget()) {
             EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
         }
     }
@@ -253,17 +258,24 @@ INSTANTIATE_TEST_SUITE_P(
     EveryCheck, RefusalTest,
     ::testing::Values(
         Refusal{"EmptyPinBeforeEqualKeys", "", {"01", "01", "01", "01"}, "01", "Enter Pin"},
-        Refusal{"EqualKeysBeforeShortPin", "1234567", {"05", "06", "05", "07"}, "01",
+        Refusal{"EqualKeysBeforeShortPin",
+                "1234567",
+                {"05", "06", "05", "07"},
+                "01",
                 "Two Keys The Same"},
-        Refusal{"LastPairEqual", "12345678", {"01", "02", "03", "03"}, "01",
-                "Two Keys The Same"},
+        Refusal{"LastPairEqual", "12345678", {"01", "02", "03", "03"}, "01", "Two Keys The Same"},
         Refusal{"ShortPin", "1234567", {"01", "02", "03", "04"}, "01", "Enter Pin 8 Numbers"},
         Refusal{"PinWithLetter", "1234567a", {"01", "02", "03", "04"}, "01", text::PinNotDigits},
-        Refusal{"PassCountAbove256", "12345678", {"01", "02", "03", "04"}, "257",
+        Refusal{"PassCountAbove256",
+                "12345678",
+                {"01", "02", "03", "04"},
+                "257",
                 text::PassCountNotValid},
-        Refusal{"PassCountZero", "12345678", {"01", "02", "03", "04"}, "00",
-                text::PassCountNotValid}),
-    [](const ::testing::TestParamInfo<Refusal>& refusal) { return std::string(refusal.param.name); });
+        Refusal{
+            "PassCountZero", "12345678", {"01", "02", "03", "04"}, "00", text::PassCountNotValid}),
+    [](const ::testing::TestParamInfo<Refusal>& refusal) {
+        return std::string(refusal.param.name);
+    });
 
 TEST_F(WindowTest, RefusesTooLongTextBeforeTheFirstPass) {
     const QString tooLong(MaxTextLength + 1, QChar('a'));
@@ -370,8 +382,8 @@ TEST_F(WindowTest, LongestRunLeavesDefaultPointerAndIsOneUndoStep) {
 }
 
 TEST_F(WindowTest, CharactersSurviveTheBoxAndARoundTrip) {
-    const QString special = QString::fromUtf8(
-        "nbsp\u00A0tab\tline\u2028sep\n") + AlphabetExtras +
+    const QString special =
+        QString::fromUtf8("nbsp\u00A0tab\tline\u2028sep\n") + AlphabetExtras +
         QString::fromUtf8(" \u03B1\u03B2\u03B3 \u6F22\u5B57 \U0001F600\U0001F9E9 end");
     SetBoxContents(special);
     EXPECT_EQ(BoxContents(), special);

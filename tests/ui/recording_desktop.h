@@ -77,10 +77,14 @@ public:
     int width() const override { return f_.width; }
     int height() const override { return f_.height; }
     void setLeft(int twips) override {
-        if (!f_.refuseMoves) f_.left = twips;
+        if (!f_.refuseMoves) {
+            f_.left = twips;
+        }
     }
     void setTop(int twips) override {
-        if (!f_.refuseMoves) f_.top = twips;
+        if (!f_.refuseMoves) {
+            f_.top = twips;
+        }
     }
     void setWidth(int twips) override { f_.width = std::max(twips, 1800); }
     void setHeight(int twips) override { f_.height = std::max(twips, 450); }

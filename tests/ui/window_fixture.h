@@ -59,6 +59,7 @@ inline QString EngineRun(const QString& text, const QString& pin,
     KeyLibrary library;
     FillKeyLibrary(library);
     std::vector<std::u16string> keyTexts;
+    keyTexts.reserve(keys.size());
     for (const QString& key : keys) {
         keyTexts.push_back(key.toStdU16String());
     }
