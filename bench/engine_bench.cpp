@@ -12,6 +12,7 @@
 #include "engine/key_preparation.h"
 #include "engine/passes.h"
 #include "tests/support/reference_cipher.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -22,39 +23,10 @@ using PassFunction = void (*)(CipherState&, TextHolder&, TextHolder&);
 const std::u16string Pin = u"98990042";
 const std::array<std::u16string, 4> KeyTexts = {u"07", u"31", u"58", u"99"};
 
-const KeyLibrary& Library() {
-    static const KeyLibrary library = [] {
-        KeyLibrary l;
-        FillKeyLibrary(l);
-        return l;
-    }();
-    return library;
-}
+using test::Library;
 
-// Mostly Alphabet characters, with spaces, line breaks every 60 or so, and
-// now and then a character the passes leave alone.
 const std::u16string& MixedText() {
-    static const std::u16string text = [] {
-        std::mt19937 random(42);
-        std::uniform_int_distribution<int> pick(0, 99);
-        const std::u16string others = u"\t!\u00A0\u00E9\u00FC\u2014";
-        std::u16string t;
-        t.reserve(MaxTextLength);
-        while (t.size() < MaxTextLength) {
-            const int p = pick(random);
-            if (t.size() % 61 == 60) {
-                t += u"\r\n";
-            } else if (p < 15) {
-                t += u' ';
-            } else if (p < 17) {
-                t += others[static_cast<std::size_t>(p) % others.size()];
-            } else {
-                t += Alphabet()[static_cast<std::size_t>(pick(random))];
-            }
-        }
-        t.resize(MaxTextLength);
-        return t;
-    }();
+    static const std::u16string text = test::MixedText(MaxTextLength, u"\r\n");
     return text;
 }
 

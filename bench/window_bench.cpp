@@ -22,6 +22,7 @@
 #include "engine/alphabet.h"
 #include "engine/passes.h"
 #include "engine/run_input.h"
+#include "tests/support/test_data.h"
 #include "tests/ui/recording_desktop.h"
 #include "ui/form1.h"
 #include "ui/qt_desktop.h"
@@ -34,31 +35,10 @@ using Clock = std::chrono::steady_clock;
 
 const QString Pin = QStringLiteral("27182818");
 
-// Mostly Alphabet characters, with spaces, a line break every 61 characters
-// and now and then a character the passes leave alone. Line breaks are single
-// LFs, so the box holds exactly MaxTextLength characters.
+// Line breaks are single LFs, so the box holds exactly MaxTextLength
+// characters.
 const QString& MixedText() {
-    static const QString text = [] {
-        std::mt19937 random(42);
-        std::uniform_int_distribution<int> pick(0, 99);
-        const std::u16string others = u"\t!\u00A0\u00E9\u00FC\u2014";
-        std::u16string t;
-        t.reserve(MaxTextLength);
-        while (t.size() < MaxTextLength) {
-            const int p = pick(random);
-            if (t.size() % 61 == 60) {
-                t += u'\n';
-            } else if (p < 15) {
-                t += u' ';
-            } else if (p < 17) {
-                t += others[static_cast<std::size_t>(p) % others.size()];
-            } else {
-                t += Alphabet()[static_cast<std::size_t>(pick(random))];
-            }
-        }
-        t.resize(MaxTextLength);
-        return QString::fromStdU16String(t);
-    }();
+    static const QString text = QString::fromStdU16String(test::MixedText(MaxTextLength, u"\n"));
     return text;
 }
 

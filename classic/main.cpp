@@ -1,15 +1,7 @@
 // VelkEncryptDecrypt: the classic edition's window and nothing else.
-#include <QApplication>
-
 #include "classic/form1.h"
-#include "ui/process_guard.h"
-#include "ui/qt_desktop.h"
+#include "ui/program.h"
 
 int main(int argc, char* argv[]) {
-    velk::ui::DisableCoreDumps();  // before any secret can be in memory
-    QApplication app(argc, argv);
-    velk::ui::QtDesktop desktop;
-    velk::classic::Form1 window(desktop);
-    window.show();
-    return QApplication::exec();
+    return velk::ui::RunProgram<velk::classic::Form1>(argc, argv);
 }

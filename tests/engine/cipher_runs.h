@@ -13,19 +13,13 @@
 #include "engine/key_preparation.h"
 #include "engine/passes.h"
 #include "engine/text_holder.h"
+#include "tests/support/test_data.h"
 
 namespace velk::test {
 
 using KeyTexts = std::array<std::u16string, 4>;
 
-inline const KeyLibrary& Library() {
-    static const KeyLibrary library = [] {
-        KeyLibrary l;
-        FillKeyLibrary(l);
-        return l;
-    }();
-    return library;
-}
+using test::Library;
 
 enum class Direction { Forward, Inverse };
 

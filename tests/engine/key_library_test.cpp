@@ -6,23 +6,15 @@
 #include <unordered_map>
 
 #include "engine/alphabet.h"
+#include "tests/support/test_data.h"
 
 namespace velk {
 namespace {
 
 constexpr char16_t DoubleQuote = 34;
 
-const KeyLibrary& Filled() {
-    static const KeyLibrary library = [] {
-        KeyLibrary l;
-        FillKeyLibrary(l);
-        return l;
-    }();
-    return library;
-}
-
 TEST(KeyLibrary, EntryZeroIsTheAlphabetAndTheRestAreKeys) {
-    const auto& library = Filled();
+    const auto& library = test::Library();
     EXPECT_EQ(library[0], Alphabet());
     for (std::size_t n = 1; n < library.size(); ++n) {
         EXPECT_TRUE(IsKey(library[n])) << "entry " << n;
@@ -32,7 +24,7 @@ TEST(KeyLibrary, EntryZeroIsTheAlphabetAndTheRestAreKeys) {
 }
 
 TEST(KeyLibrary, EntriesWithAnEmptySecondPieceEndWithTheDoubleQuote) {
-    const auto& library = Filled();
+    const auto& library = test::Library();
     for (const std::size_t n : {17U, 58U, 99U}) {
         EXPECT_EQ(library[n].back(), DoubleQuote) << "entry " << n;
     }
@@ -41,7 +33,7 @@ TEST(KeyLibrary, EntriesWithAnEmptySecondPieceEndWithTheDoubleQuote) {
 // A key equal to another, or to a turn of another, would make two key choices
 // give the same cipher; the Alphabet counts as an entry here too.
 TEST(KeyLibrary, NoEntryIsATurnOfAnother) {
-    const auto& library = Filled();
+    const auto& library = test::Library();
     std::unordered_map<std::u16string, std::size_t> owner;
     for (std::size_t n = 0; n < library.size(); ++n) {
         for (int turn = 0; turn < KeyLength; ++turn) {
@@ -56,9 +48,9 @@ TEST(KeyLibrary, FillingAgainGivesTheSameEntries) {
     KeyLibrary library;
     library.fill(u"left over");
     FillKeyLibrary(library);
-    EXPECT_EQ(library, Filled());
+    EXPECT_EQ(library, test::Library());
     FillKeyLibrary(library);
-    EXPECT_EQ(library, Filled());
+    EXPECT_EQ(library, test::Library());
 }
 
 }  // namespace

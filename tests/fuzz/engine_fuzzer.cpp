@@ -17,8 +17,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,7 +28,9 @@
 #include "engine/passes.h"
 #include "engine/run_input.h"
 #include "engine/text_holder.h"
+#include "tests/fuzz/fuzz_check.h"
 #include "tests/support/reference_cipher.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -41,25 +41,9 @@ constexpr std::size_t MaxUnits = 2000;
 constexpr std::size_t MaxUnitsLongRun = 128;
 constexpr std::size_t HeaderBytes = 14;
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "engine_fuzzer: property violated: %s\n", what);
-    std::abort();
-}
+using fuzz::Require;
 
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        Fail(what);
-    }
-}
-
-const KeyLibrary& Library() {
-    static const KeyLibrary library = [] {
-        KeyLibrary l;
-        FillKeyLibrary(l);
-        return l;
-    }();
-    return library;
-}
+using test::Library;
 
 // Units outside the Alphabet a pass must leave alone, several of them sharing
 // a low byte with an Alphabet character or lying next to one.

@@ -12,8 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -26,6 +24,8 @@
 #include "engine/key_library.h"
 #include "engine/key_preparation.h"
 #include "engine/run_input.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -33,25 +33,9 @@ using namespace velk;
 
 constexpr std::size_t MaxUnits = 4096;
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "input_fuzzer: property violated: %s\n", what);
-    std::abort();
-}
+using fuzz::Require;
 
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        Fail(what);
-    }
-}
-
-const KeyLibrary& Library() {
-    static const KeyLibrary library = [] {
-        KeyLibrary l;
-        FillKeyLibrary(l);
-        return l;
-    }();
-    return library;
-}
+using test::Library;
 
 std::vector<std::u16string> DecodeFields(const std::uint8_t* data, std::size_t size) {
     std::vector<std::u16string> fields(1);
