@@ -37,9 +37,10 @@ void SetPerCharacter(benchmark::State& state, std::int64_t charactersPerIteratio
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-// One pass with its preparation, as a command runs it; putting the text back
-// into the holder is left out of the time.
-void OnePass(benchmark::State& state, PassFunction pass) {
+// A command of `passes` passes, each prepared afresh as a command does and
+// each working on what the one before left; putting the text back into the
+// holder is left out of the time.
+void Passes(benchmark::State& state, PassFunction pass, int passes) {
     CipherState cipher;
     MemoryTextHolder text1;
     MemoryTextHolder text2;
@@ -47,40 +48,26 @@ void OnePass(benchmark::State& state, PassFunction pass) {
         state.PauseTiming();
         text1.ReplaceText(MixedText());
         state.ResumeTiming();
-        PreparePass(cipher, Library(), Pin, KeyTexts);
-        pass(cipher, text1, text2);
-        benchmark::DoNotOptimize(text1);
-    }
-    SetPerCharacter(state, static_cast<std::int64_t>(MixedText().size()));
-}
-
-void BM_ForwardPass(benchmark::State& state) {
-    OnePass(state, &ForwardPass);
-}
-void BM_InversePass(benchmark::State& state) {
-    OnePass(state, &InversePass);
-}
-void BM_ReferenceForwardPass(benchmark::State& state) {
-    OnePass(state, &reference::ForwardPass);
-}
-
-// A command of 256 passes: every pass prepared afresh, each working on what
-// the one before left.
-void BM_Run256Passes(benchmark::State& state) {
-    CipherState cipher;
-    MemoryTextHolder text1;
-    MemoryTextHolder text2;
-    for (auto _ : state) {
-        state.PauseTiming();
-        text1.ReplaceText(MixedText());
-        state.ResumeTiming();
-        for (int pass = 0; pass < MaxPassCount; ++pass) {
+        for (int n = 0; n < passes; ++n) {
             PreparePass(cipher, Library(), Pin, KeyTexts);
-            ForwardPass(cipher, text1, text2);
+            pass(cipher, text1, text2);
         }
         benchmark::DoNotOptimize(text1);
     }
-    SetPerCharacter(state, static_cast<std::int64_t>(MixedText().size()) * MaxPassCount);
+    SetPerCharacter(state, static_cast<std::int64_t>(MixedText().size()) * passes);
+}
+
+void BM_ForwardPass(benchmark::State& state) {
+    Passes(state, &ForwardPass, 1);
+}
+void BM_InversePass(benchmark::State& state) {
+    Passes(state, &InversePass, 1);
+}
+void BM_ReferenceForwardPass(benchmark::State& state) {
+    Passes(state, &reference::ForwardPass, 1);
+}
+void BM_Run256Passes(benchmark::State& state) {
+    Passes(state, &ForwardPass, MaxPassCount);
 }
 
 BENCHMARK(BM_ForwardPass)->Unit(benchmark::kMicrosecond);
