@@ -201,18 +201,6 @@ TEST(ForwardPass, EmptyTextLeavesKeysAndCountersAsPrepared) {
     EXPECT_EQ(state.passState.Position, 1);
 }
 
-TEST(ForwardPass, TextInTheBufferComesFirst) {
-    for (const auto direction : {Direction::Forward, Direction::Inverse}) {
-        const std::u16string text = u"Attack at dawn";
-        CipherState state = Prepared(u"24682468");
-        MemoryTextHolder text1(text);
-        MemoryTextHolder text2(u"kept\r\n");
-        test::FastPass(direction)(state, text1, text2);
-        EXPECT_EQ(text1.ReadText(), u"kept\r\n" + RunPasses(direction, text, u"24682468", Keys, 1));
-        EXPECT_EQ(text2.ReadText(), u"");
-    }
-}
-
 // ---- Refusals and failures leave the text intact ----
 
 TEST(ForwardPass, RefusesATextTooLongBeforeTouchingAnything) {
