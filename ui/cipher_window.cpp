@@ -107,6 +107,24 @@ public:
     }
 };
 
+// The message that refuses a run for `check`, which is not Ok.
+const QString& RefusalText(RunInputCheck check) {
+    switch (check) {
+        case RunInputCheck::PinEmpty:
+            return text::PinEmpty;
+        case RunInputCheck::KeysTheSame:
+            return text::KeysTheSame;
+        case RunInputCheck::PinLength:
+            return text::PinLength;
+        case RunInputCheck::PinNotDigits:
+            return text::PinNotDigits;
+        case RunInputCheck::KeyNotValid:
+        case RunInputCheck::Ok:  // no refusal; callers never ask for it
+            break;
+    }
+    return text::KeyNotValid;
+}
+
 QComboBox* MakeList(QWidget* parent, const char* name, const TwipsRect& place) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -269,26 +287,11 @@ void CipherWindow::DecryptTxt_Click() {
 
 bool CipherWindow::CheckRunInput(std::u16string_view pin,
                                  const std::vector<std::u16string>& keyTexts) {
-    switch (ValidateRunInput(pin, keyTexts)) {
-        case RunInputCheck::Ok:
-            return true;
-        case RunInputCheck::PinEmpty:
-            Refuse(text::PinEmpty);
-            return false;
-        case RunInputCheck::KeysTheSame:
-            Refuse(text::KeysTheSame);
-            return false;
-        case RunInputCheck::PinLength:
-            Refuse(text::PinLength);
-            return false;
-        case RunInputCheck::PinNotDigits:
-            Refuse(text::PinNotDigits);
-            return false;
-        case RunInputCheck::KeyNotValid:
-            Refuse(text::KeyNotValid);
-            return false;
+    const RunInputCheck check = ValidateRunInput(pin, keyTexts);
+    if (check != RunInputCheck::Ok) {
+        Refuse(RefusalText(check));
     }
-    return false;
+    return check == RunInputCheck::Ok;
 }
 
 void CipherWindow::RunPasses(Direction direction) {
@@ -306,11 +309,12 @@ void CipherWindow::RunPasses(Direction direction) {
     }
     // The passes work on a copy of the box's text, which is written back
     // once at the end: the whole run is one undo step of Text1.
-    MemoryTextHolder work(TextBoxHolder(*Text1).ReadText());
-    if (!FitsPass(work.ReadText().size())) {
+    std::u16string text = TextBoxHolder(*Text1).ReadText();
+    if (!FitsPass(text.size())) {
         Refuse(text::TextTooLong);
         return;
     }
+    MemoryTextHolder work(std::move(text));
 
     running_ = true;
     SetLocked(true);
