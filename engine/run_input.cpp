@@ -100,4 +100,21 @@ std::optional<int> ReadPassCount(std::u16string_view text) {
     return NumberInRange(text, 1, MaxPassCount);
 }
 
+std::string_view RefusalMessage(RunInputCheck check) {
+    switch (check) {
+        case RunInputCheck::PinEmpty:
+            return "Enter Pin";
+        case RunInputCheck::KeysTheSame:
+            return "Two Keys The Same";
+        case RunInputCheck::PinLength:
+            return "Enter Pin 8 Numbers";
+        case RunInputCheck::PinNotDigits:
+            return "The Pin Must Be 8 Numbers, 0 To 9 Only";
+        case RunInputCheck::KeyNotValid:
+        case RunInputCheck::Ok:  // no refusal; callers never ask for it
+            break;
+    }
+    return "Pick Each Key From 01 To 99";
+}
+
 }  // namespace velk

@@ -44,4 +44,11 @@ std::optional<KeyNumber> ReadKeyNumber(std::u16string_view text);
 // MaxPassCount ("01" gives 1); nothing for any other text.
 std::optional<int> ReadPassCount(std::u16string_view text);
 
+// The message that refuses a run for `check`, which must not be Ok. The
+// refusals are shared by every front end, so they are worded once, in ASCII.
+std::string_view RefusalMessage(RunInputCheck check);
+inline constexpr std::string_view PassCountRefusal = "Pick The Number Of Times From 01 To 256";
+inline constexpr std::string_view TextTooLongRefusal =
+    "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On";
+
 }  // namespace velk

@@ -107,22 +107,8 @@ public:
     }
 };
 
-// The message that refuses a run for `check`, which is not Ok.
-const QString& RefusalText(RunInputCheck check) {
-    switch (check) {
-        case RunInputCheck::PinEmpty:
-            return text::PinEmpty;
-        case RunInputCheck::KeysTheSame:
-            return text::KeysTheSame;
-        case RunInputCheck::PinLength:
-            return text::PinLength;
-        case RunInputCheck::PinNotDigits:
-            return text::PinNotDigits;
-        case RunInputCheck::KeyNotValid:
-        case RunInputCheck::Ok:  // no refusal; callers never ask for it
-            break;
-    }
-    return text::KeyNotValid;
+QString FromAscii(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QComboBox* MakeList(QWidget* parent, const char* name, const TwipsRect& place) {
@@ -289,7 +275,7 @@ bool CipherWindow::CheckRunInput(std::u16string_view pin,
                                  const std::vector<std::u16string>& keyTexts) {
     const RunInputCheck check = ValidateRunInput(pin, keyTexts);
     if (check != RunInputCheck::Ok) {
-        Refuse(RefusalText(check));
+        Refuse(FromAscii(RefusalMessage(check)));
     }
     return check == RunInputCheck::Ok;
 }
@@ -304,14 +290,14 @@ void CipherWindow::RunPasses(Direction direction) {
     }
     const std::optional<int> passCount = ReadPassCount(Combo1->currentText().toStdU16String());
     if (!passCount) {
-        Refuse(text::PassCountNotValid);
+        Refuse(FromAscii(PassCountRefusal));
         return;
     }
     // The passes work on a copy of the box's text, which is written back
     // once at the end: the whole run is one undo step of Text1.
     std::u16string text = TextBoxHolder(*Text1).ReadText();
     if (!FitsPass(text.size())) {
-        Refuse(text::TextTooLong);
+        Refuse(FromAscii(TextTooLongRefusal));
         return;
     }
     MemoryTextHolder work(std::move(text));

@@ -26,16 +26,9 @@ class QPlainTextEdit;
 
 namespace velk::ui {
 
-// Messages of the window, besides the titles the edition gives.
+// Messages of the window besides the refusals of its input (which the engine
+// words) and the titles the edition gives.
 namespace text {
-inline const QString PinEmpty = QStringLiteral("Enter Pin");
-inline const QString KeysTheSame = QStringLiteral("Two Keys The Same");
-inline const QString PinLength = QStringLiteral("Enter Pin 8 Numbers");
-inline const QString PinNotDigits = QStringLiteral("The Pin Must Be 8 Numbers, 0 To 9 Only");
-inline const QString KeyNotValid = QStringLiteral("Pick Each Key From 01 To 99");
-inline const QString PassCountNotValid = QStringLiteral("Pick The Number Of Times From 01 To 256");
-inline const QString TextTooLong =
-    QStringLiteral("The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
 inline const QString RunFailed =
     QStringLiteral("The Txt Could Not Be Worked On; It Is Left As It Was");
 inline const QString Working = QStringLiteral("Please Wait Working On Txt");

@@ -43,7 +43,7 @@ TEST_P(PastedPinTest, BoxTakesOnlyAsciiDigitsAndTheRunSaysWhatIsMissing) {
     Action("EncryptTxt").trigger();
     if (pasted.kept.isEmpty()) {
         ASSERT_EQ(desktop.messages.size(), 1u);
-        EXPECT_EQ(desktop.messages[0].text, text::PinEmpty);
+        EXPECT_EQ(desktop.messages[0].text, "Enter Pin");
         EXPECT_EQ(BoxContents(), "plain text");
     } else {
         EXPECT_TRUE(desktop.messages.empty());
@@ -152,7 +152,8 @@ TEST_F(WindowTest, TenMegabytePasteIsKeptWholeAndRefusedAsTooLong) {
         desktop.messages.clear();
         Action(command).trigger();
         ASSERT_EQ(desktop.messages.size(), 1u) << command;
-        EXPECT_EQ(desktop.messages[0].text, text::TextTooLong);
+        EXPECT_EQ(desktop.messages[0].text,
+                  "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
     }
     EXPECT_EQ(desktop.eventRounds, 0);
     EXPECT_FALSE(Action("CopyToClipboard").isEnabled());

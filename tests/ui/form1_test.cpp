@@ -265,14 +265,21 @@ INSTANTIATE_TEST_SUITE_P(
                 "Two Keys The Same"},
         Refusal{"LastPairEqual", "12345678", {"01", "02", "03", "03"}, "01", "Two Keys The Same"},
         Refusal{"ShortPin", "1234567", {"01", "02", "03", "04"}, "01", "Enter Pin 8 Numbers"},
-        Refusal{"PinWithLetter", "1234567a", {"01", "02", "03", "04"}, "01", text::PinNotDigits},
+        Refusal{"PinWithLetter",
+                "1234567a",
+                {"01", "02", "03", "04"},
+                "01",
+                "The Pin Must Be 8 Numbers, 0 To 9 Only"},
         Refusal{"PassCountAbove256",
                 "12345678",
                 {"01", "02", "03", "04"},
                 "257",
-                text::PassCountNotValid},
-        Refusal{
-            "PassCountZero", "12345678", {"01", "02", "03", "04"}, "00", text::PassCountNotValid}),
+                "Pick The Number Of Times From 01 To 256"},
+        Refusal{"PassCountZero",
+                "12345678",
+                {"01", "02", "03", "04"},
+                "00",
+                "Pick The Number Of Times From 01 To 256"}),
     [](const ::testing::TestParamInfo<Refusal>& refusal) {
         return std::string(refusal.param.name);
     });
@@ -282,7 +289,8 @@ TEST_F(WindowTest, RefusesTooLongTextBeforeTheFirstPass) {
     EnterRun(tooLong, "12345678");
     Action("EncryptTxt").trigger();
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, text::TextTooLong);
+    EXPECT_EQ(desktop.messages[0].text,
+              "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
     EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
     EXPECT_EQ(BoxContents(), tooLong);
