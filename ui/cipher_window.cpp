@@ -157,12 +157,13 @@ void CipherWindow::BuildControls() {
     txtKey->setMaxLength(PinCharacters);
     txtKey->setFont(MakeFont(QStringLiteral("Courier New"), 8.25, false));
     txtKey->setToolTip(edition_.txtKeyToolTip);
-    txtKey->setAccessibleName(QStringLiteral("Enter Pin"));
-    // A paste holding anything but digits is turned away whole.
+    // Digits only, whichever way they come; the validator is the last word
+    // for any way in that the guard does not know.
     txtKey->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), txtKey));
-    txtKey->installEventFilter(new PinKeyFilter(
-        [this](const QKeyEvent& event) { return txtKey_KeyPress(event); }, txtKey));
+    new PinBoxGuard(
+        *txtKey, [this](const QKeyEvent& event) { return txtKey_KeyPress(event); },
+        [this] { desktop_.beep(); });
     Place(*txtKey, edition_.txtKey);
 
     Text1 = new QPlainTextEdit(client);
@@ -175,14 +176,18 @@ void CipherWindow::BuildControls() {
     Place(*Text1, edition_.text1);
 
     Combo1 = MakeList(client, "Combo1", edition_.combo1);
-    Combo1->setAccessibleName(QStringLiteral("Number Of Times"));
 
     if (edition_.keyPickers) {
         for (std::size_t i = 0; i < Kk.size(); ++i) {
             const QByteArray name = "Kk" + QByteArray::number(static_cast<int>(i + 1));
             Kk[i] = MakeList(client, name.constData(), edition_.keyPickers->places[i]);
             Kk[i]->setToolTip(edition_.keyPickers->toolTips[i]);
-            Kk[i]->setAccessibleName(edition_.keyPickers->toolTips[i].simplified());
+            // Screen readers name a list by its label (on Linux a list's own
+            // name is its current text); the pickers' labels are for them only.
+            auto* label = new QLabel(QStringLiteral("Key %1").arg(i + 1), client);
+            label->setObjectName(QString::fromLatin1(name + "Label"));
+            label->setBuddy(Kk[i]);
+            label->hide();
         }
     }
 
@@ -192,6 +197,7 @@ void CipherWindow::BuildControls() {
     Label1 = MakeLabel(client, "Label1", edition_.label1);
     Label1->setText(QStringLiteral("Enter Pin"));
     Label1->setFont(MakeFont(QStringLiteral("Arial"), 8.25, true));
+    Label1->setBuddy(txtKey);
 
     Label3 = MakeLabel(client, "Label3", edition_.label3);
     Label3->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 12, true));
@@ -200,6 +206,7 @@ void CipherWindow::BuildControls() {
     Label4 = MakeLabel(client, "Label4", edition_.label4);
     Label4->setText(QStringLiteral("Number Of Times"));
     Label4->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    Label4->setBuddy(Combo1);
 
     QWidget* previous = txtKey;
     for (QWidget* next : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Combo1)}) {

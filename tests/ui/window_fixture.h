@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@
 #include "tests/ui/recording_desktop.h"
 #include "ui/form1.h"
 #include "ui/text_box_holder.h"
+
+// Failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace velk::ui::testing {
 
