@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "ui/process_guard.h"
+#include "engine/process_guard.h"
 #include "ui/qt_desktop.h"
 
 namespace velk::ui {

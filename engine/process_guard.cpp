@@ -1,9 +1,9 @@
-#include "ui/process_guard.h"
+#include "engine/process_guard.h"
 
 #include <sys/prctl.h>
 #include <sys/resource.h>
 
-namespace velk::ui {
+namespace velk {
 
 void DisableCoreDumps() {
     const rlimit noCore{0, 0};
@@ -11,4 +11,4 @@ void DisableCoreDumps() {
     prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
 }
 
-}  // namespace velk::ui
+}  // namespace velk

@@ -9,9 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "ui/process_guard.h"
+#include "engine/process_guard.h"
 
-namespace velk::ui::testing {
+namespace velk::testing {
 namespace {
 
 // What the child saw before and after DisableCoreDumps().
@@ -86,4 +86,4 @@ TEST(ProcessGuard, LeavesTheCallingTestProcessAlone) {
 }
 
 }  // namespace
-}  // namespace velk::ui::testing
+}  // namespace velk::testing

@@ -1,7 +1,7 @@
 // What a program that holds secrets does for itself before anything else.
 #pragma once
 
-namespace velk::ui {
+namespace velk {
 
 // Turns core dumps off for the calling process, as password managers do: the
 // core file size limit goes to 0 (soft and hard, so it cannot be raised again
@@ -10,4 +10,4 @@ namespace velk::ui {
 // step is best effort; a failure leaves the process as it was for that step.
 void DisableCoreDumps();
 
-}  // namespace velk::ui
+}  // namespace velk
