@@ -31,18 +31,18 @@ fail() {
     exit 1
 }
 
-# The window titles of the edition, and the keys velk_cipher_tool needs for it.
+# The window titles of the edition, and velk-encrypt-decrypt's keys option for it.
 set_edition() { # <v2|classic>
     case $1 in
     v2)
         caption='Velk Encrypt Decrypt V2'
         refusal_title=' Velk Encrypt Decrypt V2'
-        tool_keys=(--keys 01 02 03 04)
+        cli_keys=(--keys 01 02 03 04)
         ;;
     classic)
         caption='Velk Encrypt Decrypt'
         refusal_title=' Velk Encrypt Decrypt'
-        tool_keys=(--classic)
+        cli_keys=(--classic)
         ;;
     *)
         echo "$(basename "$0"): unknown edition '$1' (v2 or classic)" >&2

@@ -2,21 +2,25 @@
 # End-to-end test of one window program under a private X server, driven the
 # way a user drives it: type the PIN, paste a text through the X clipboard,
 # run the commands through the menu's access keys, copy the result out, and
-# leave through the menu.
+# leave through the menu. The window and velk-encrypt-decrypt must agree in
+# both directions: the window's cipher text is the program's and deciphers
+# with the program's --inverse, and the program's cipher text deciphers in
+# the window.
 #
-#   run_e2e.sh <program> <velk_cipher_tool> <edition: v2|classic>
+#   run_e2e.sh <program> <velk-encrypt-decrypt> <edition: v2|classic> [<velk_window_shot>]
 #
 # Needs Xvfb, xdotool and xclip (see lib.sh). Leaves screenshots in the
-# working directory when velk_window_shot (next to velk_cipher_tool) is there.
+# working directory when velk_window_shot is given.
 set -u
 
-if [ $# -ne 3 ]; then
-    echo "usage: run_e2e.sh <program> <velk_cipher_tool> <v2|classic>" >&2
+if [ $# -lt 3 ] || [ $# -gt 4 ]; then
+    echo "usage: run_e2e.sh <program> <velk-encrypt-decrypt> <v2|classic> [<velk_window_shot>]" >&2
     exit 2
 fi
 program=$1
-tool=$2
+cli=$2
 edition=$3
+shooter=${4:-}
 
 pin=27182818
 
@@ -24,7 +28,7 @@ pin=27182818
 source "$(dirname "$0")/lib.sh"
 set_edition "$edition"
 need_tools
-[ -x "$tool" ] || fail "no velk_cipher_tool at $tool"
+[ -x "$cli" ] || fail "no velk-encrypt-decrypt at $cli"
 make_work
 
 show_bytes() { # <label> <file> <first byte to show>
@@ -48,9 +52,7 @@ expect_same() { # <what> <expected file> <got file>
 }
 
 screenshot() { # <name>
-    local shooter
-    shooter="$(dirname "$tool")/velk_window_shot"
-    [ -x "$shooter" ] || return 0
+    [ -n "$shooter" ] && [ -x "$shooter" ] || return 0
     "$shooter" "$main_window" "$PWD/$1" >/dev/null 2>&1 && echo "e2e: screenshot $PWD/$1"
 }
 
@@ -68,9 +70,17 @@ printf '%s\n%s\n%s\n%s\n' \
     'Punctuation: "quoted" (round) [square] {curly} <angle> #~@ 50% & $5 ^_^ +=-`|\/;:'"'" \
     'Last line!' >"$work/plain"
 
-"$tool" --pin "$pin" "${tool_keys[@]}" <"$work/plain" >"$work/expected_cipher" 2>"$work/tool.err" ||
-    fail "velk_cipher_tool failed: $(cat "$work/tool.err")"
-cmp -s "$work/plain" "$work/expected_cipher" && fail "velk_cipher_tool left the text unchanged"
+# velk-encrypt-decrypt with the edition's keys, the PIN on descriptor 3.
+run_cli() { # <input file> <output file> [<option>...]
+    local input=$1 output=$2
+    shift 2
+    "$cli" --pin-fd 3 "${cli_keys[@]}" "$@" <"$input" >"$output" 2>"$work/cli.err" 3<<<"$pin" ||
+        fail "velk-encrypt-decrypt $*: $(cat "$work/cli.err")"
+}
+
+step="encipher with velk-encrypt-decrypt"
+run_cli "$work/plain" "$work/cli_cipher"
+cmp -s "$work/plain" "$work/cli_cipher" && fail "velk-encrypt-decrypt left the text unchanged"
 
 # ---- type the PIN, paste the text, encipher ---------------------------------
 
@@ -80,14 +90,18 @@ screenshot "e2e_${edition}_after_encrypt.png"
 
 step="copy the cipher text"
 copy_out "$work/got_cipher"
-expect_same "the cipher text on the clipboard" "$work/expected_cipher" "$work/got_cipher"
-cmp -s "$work/plain" "$work/got_cipher" && fail "the cipher text equals the plain text"
-echo "e2e: the cipher text equals the engine's ($(wc -c <"$work/got_cipher") bytes)"
+expect_same "the cipher text on the clipboard" "$work/cli_cipher" "$work/got_cipher"
+echo "e2e: the window's cipher text is velk-encrypt-decrypt's ($(wc -c <"$work/got_cipher") bytes)"
 
-# ---- paste the cipher text back and decipher ---------------------------------
+step="decipher the window's cipher text with velk-encrypt-decrypt --inverse"
+run_cli "$work/got_cipher" "$work/cli_plain" --inverse
+expect_same "the window's cipher text deciphered by velk-encrypt-decrypt" "$work/plain" "$work/cli_plain"
+echo "e2e: velk-encrypt-decrypt --inverse gave the plain text back"
 
-step="paste the cipher text back"
-serve_clipboard "$work/got_cipher"
+# ---- paste velk-encrypt-decrypt's cipher text and decipher in the window ----
+
+step="paste velk-encrypt-decrypt's cipher text"
+serve_clipboard "$work/cli_cipher"
 focus_main
 # A click into the middle of the window lands in Text1 in both editions.
 geometry=$(xdotool getwindowgeometry --shell "$main_window")
@@ -104,8 +118,8 @@ sleep 0.3
 
 step="copy the deciphered text"
 copy_out "$work/got_plain"
-expect_same "the deciphered text" "$work/plain" "$work/got_plain"
-echo "e2e: the plain text came back exactly"
+expect_same "velk-encrypt-decrypt's cipher text deciphered in the window" "$work/plain" "$work/got_plain"
+echo "e2e: the window gave the plain text back"
 
 exit_by_menu
 

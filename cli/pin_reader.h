@@ -1,0 +1,31 @@
+// The PIN, read from where the user hands it over: a descriptor or the terminal.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace velk::cli {
+
+// Thrown when the PIN cannot be read from where it was to come from; the
+// message says why.
+class PinUnavailable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The bytes of the open descriptor `fd` up to its first line feed or its end,
+// without the line feed and a carriage return before it. Reads byte by byte,
+// so what follows the line stays unread (the text may follow the PIN on
+// standard input), and stops after MaxPinLineBytes, far more than any PIN
+// the checks accept. Throws PinUnavailable when `fd` is not open or a read
+// fails.
+inline constexpr std::size_t MaxPinLineBytes = 1024;
+std::string ReadPinLine(int fd);
+
+// Asks for the PIN on the controlling terminal: the prompt "Enter Pin: ",
+// the line typed with echo off, then a line break. The terminal's settings
+// come back also when SIGINT, SIGTERM, SIGHUP or SIGQUIT end the program
+// meanwhile. Throws PinUnavailable when the process has no terminal.
+std::string ReadPinFromTerminal();
+
+}  // namespace velk::cli
