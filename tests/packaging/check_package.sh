@@ -2,25 +2,28 @@
 # Builds the Debian package from a configured and built build directory and
 # checks it as a user's system would see it:
 #
-#   check_package.sh <build-dir> <version> <program>...
+#   check_package.sh <build-dir> <version> <window program>...
 #
 #  1. cpack builds exactly one .deb, named <package>_<version>_<arch>.deb;
 #  2. its control fields: name, version, section, maintainer, the computed
 #     dependencies, and a description that says what the cipher is not;
 #  3. every member is owned by root, with the modes Debian expects;
-#  4. extracted with dpkg-deb -x: the given programs and no others, stripped;
-#     per program a menu entry whose Exec and Icon resolve inside the package,
+#  4. extracted with dpkg-deb -x: the given window programs and the
+#     command-line program velk-encrypt-decrypt, no others, stripped; per
+#     window program a menu entry whose Exec and Icon resolve inside the package,
 #     AppStream metadata, a compressed manual page; the icon at every size
 #     with the size its folder names, and the scalable picture; the
 #     copyright file and the compressed changelog;
 #  5. desktop-file-validate on every menu entry, appstreamcli validate on
 #     every metainfo file, lintian on the package without an error;
-#  6. each extracted program under its own Xvfb shows its window, found by
-#     its title, and ends with status 0 through the menu's "&Exit".
+#  6. each extracted window program under its own Xvfb shows its window,
+#     found by its title, and ends with status 0 through the menu's "&Exit";
+#  7. the extracted velk-encrypt-decrypt: its manual page, --help, and a text
+#     enciphered and deciphered again with the PIN on a descriptor.
 set -eu
 
 if [ $# -lt 3 ]; then
-    echo "usage: $0 <build-dir> <version> <program>..." >&2
+    echo "usage: $0 <build-dir> <version> <window program>..." >&2
     exit 2
 fi
 build=$1
@@ -29,6 +32,7 @@ shift 2
 programs="$*"
 
 package=velk-encrypt-decrypt
+cli=velk-encrypt-decrypt
 icon=velk-encrypt-decrypt
 icon_sizes="24 48 64 128 256"
 # How long a program may take to show its window or to end; only a bound
@@ -148,7 +152,7 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 
 found=$(ls "$root/usr/bin" | sort | tr '\n' ' ')
-wanted=$(printf '%s\n' $programs | sort | tr '\n' ' ')
+wanted=$(printf '%s\n' $programs $cli | sort | tr '\n' ' ')
 [ "$found" = "$wanted" ] || fail "usr/bin holds '$found', expected '$wanted'"
 entries=0
 for program in $programs; do
@@ -306,6 +310,37 @@ for program in $programs; do
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
 done
+
+# ---- 7. the command-line program ----------------------------------------------
+exe=$root/usr/bin/$cli
+if [ -x "$exe" ]; then
+    readelf -S "$exe" | grep -q '\.symtab' && fail "$cli is not stripped"
+    manpage=$share/man/man1/$cli.1.gz
+    if [ -f "$manpage" ] && gzip -t "$manpage"; then
+        text=$(MANWIDTH=200 man -l "$manpage" 2>/dev/null)
+        echo "$text" | grep -q "^ *$cli - " || fail "$cli.1: NAME does not name $cli"
+        echo "$text" | grep -q -- "--pin-fd" || fail "$cli.1: does not document --pin-fd"
+    else
+        fail "no compressed manual page $cli.1.gz"
+    fi
+    if help=$("$exe" --help 2>&1); then
+        echo "$help" | grep -q -- "--inverse" && echo "$help" | grep -q "casual privacy" ||
+            fail "$cli --help does not tell of --inverse and casual privacy: $help"
+    else
+        fail "$cli --help failed: $help"
+    fi
+    printf '12345678\n' >"$work/pin"
+    printf 'Line one\r\nline two \342\202\254\n' >"$work/plain"
+    if "$exe" --pin-fd 3 3<"$work/pin" <"$work/plain" >"$work/cipher" &&
+        "$exe" --inverse --pin-fd 3 3<"$work/pin" <"$work/cipher" >"$work/back" &&
+        ! cmp -s "$work/plain" "$work/cipher" && cmp -s "$work/plain" "$work/back"; then
+        pass "$cli: manual page, --help, a text enciphered and deciphered again"
+    else
+        fail "$cli does not encipher and decipher a text back"
+    fi
+else
+    fail "$cli is missing or not executable"
+fi
 
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed" >&2
