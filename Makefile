@@ -64,6 +64,7 @@ bench: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/velk_engine_bench
 	QT_QPA_PLATFORM=offscreen build/release/bench/velk_window_bench
+	build/release/bench/velk_cli_bench
 
 clean:
 	rm -rf build
