@@ -54,11 +54,11 @@ lint: deps build/asan/build.ninja
 build/fuzz/build.ninja: CMakePresets.json | deps
 	cmake --preset fuzz
 
-# Each fuzzer runs SECONDS seconds over a copy of its committed corpus.
+# The fuzzer runs SECONDS seconds over a copy of its committed corpus.
 SECONDS ?= 300
 fuzz: deps build/fuzz/build.ninja
 	cmake --build --preset fuzz -j $(JOBS)
-	tests/fuzz/run_fuzzers.sh build/fuzz $(SECONDS)
+	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_engine_fuzzer $(SECONDS)
 
 bench: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)

@@ -15,10 +15,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench/mixed_text.h"
 #include "cli/utf8.h"
 #include "engine/passes.h"
 #include "engine/run_input.h"
-#include "tests/support/test_data.h"
 
 extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX declares it nowhere
 
@@ -27,7 +27,7 @@ namespace {
 // MaxTextLength characters, in UTF-8.
 const std::string& Text() {
     static const std::string text =
-        velk::cli::EncodeUtf8(velk::test::MixedText(velk::MaxTextLength, u"\n"));
+        velk::cli::EncodeUtf8(velk::bench::MixedText(velk::MaxTextLength, u"\n"));
     return text;
 }
 

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "bench/mixed_text.h"
 #include "engine/key_library.h"
 #include "engine/key_preparation.h"
 #include "engine/passes.h"
@@ -26,7 +27,7 @@ const std::array<std::u16string, 4> KeyTexts = {u"07", u"31", u"58", u"99"};
 using test::Library;
 
 const std::u16string& MixedText() {
-    static const std::u16string text = test::MixedText(MaxTextLength, u"\r\n");
+    static const std::u16string text = bench::MixedText(MaxTextLength, u"\r\n");
     return text;
 }
 

@@ -19,10 +19,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "bench/mixed_text.h"
 #include "engine/alphabet.h"
 #include "engine/passes.h"
 #include "engine/run_input.h"
-#include "tests/support/test_data.h"
 #include "tests/ui/recording_desktop.h"
 #include "ui/form1.h"
 #include "ui/qt_desktop.h"
@@ -38,7 +38,7 @@ const QString Pin = QStringLiteral("27182818");
 // Line breaks are single LFs, so the box holds exactly MaxTextLength
 // characters.
 const QString& MixedText() {
-    static const QString text = QString::fromStdU16String(test::MixedText(MaxTextLength, u"\n"));
+    static const QString text = QString::fromStdU16String(bench::MixedText(MaxTextLength, u"\n"));
     return text;
 }
 

@@ -58,4 +58,13 @@ void InversePass(CipherState& state, TextHolder& text1, TextHolder& text2) {
     RunPass(state, text1, text2, InverseChain);
 }
 
+Outcome RunOnePass(PassFunction pass, CipherState state, const std::u16string& text,
+                   const std::u16string& buffer) {
+    MemoryTextHolder text1(text);
+    MemoryTextHolder text2(buffer);
+    pass(state, text1, text2);
+    return {text1.ReadText(), text2.ReadText(), state.workingKeys,
+            state.counters,   state.pinOffsets, state.passState};
+}
+
 }  // namespace velk::reference

@@ -5,6 +5,9 @@
 // fast passes of the engine are checked and measured against it.
 #pragma once
 
+#include <string>
+#include <tuple>
+
 #include "engine/cipher_state.h"
 #include "engine/text_holder.h"
 
@@ -15,5 +18,16 @@ namespace velk::reference {
 // throw end the pass with their exception.
 void ForwardPass(CipherState& state, TextHolder& text1, TextHolder& text2);
 void InversePass(CipherState& state, TextHolder& text1, TextHolder& text2);
+
+using PassFunction = void (*)(CipherState&, TextHolder&, TextHolder&);
+
+// Everything a pass leaves, to compare as one value: Text1, Text2, the
+// working keys, the counters, the PIN offsets and the pass state.
+using Outcome =
+    std::tuple<std::u16string, std::u16string, KeySet, StepCounters, PinOffsets, PassState>;
+
+// One `pass` from `state` over `text`, with `buffer` in Text2.
+Outcome RunOnePass(PassFunction pass, CipherState state, const std::u16string& text,
+                   const std::u16string& buffer = {});
 
 }  // namespace velk::reference

@@ -1,11 +1,14 @@
-// Data the tests, fuzzers and benchmarks share: the filled key library and a
-// long text of the kind users encipher.
+// What the tests, the fuzzer and the benchmarks share: the filled key
+// library, whole runs of passes as the commands make them, random input.
 #pragma once
 
-#include <cstddef>
+#include <array>
+#include <random>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "engine/alphabet.h"
 #include "engine/key_library.h"
 
 namespace velk::test {
@@ -13,9 +16,22 @@ namespace velk::test {
 // The second edition's key library, filled once.
 const KeyLibrary& Library();
 
-// `length` units, the same on every call: mostly Alphabet characters, some
-// blanks, `lineBreak` about every 60 units, and now and then a character
-// the passes leave alone.
-std::u16string MixedText(std::size_t length, std::u16string_view lineBreak);
+using KeyTexts = std::array<std::u16string, 4>;
+enum class Direction { Forward, Inverse };
+
+// `passes` passes over `text`, each prepared afresh from the PIN and either
+// four library key texts or a fixed master key set, as a command runs them.
+std::u16string RunPasses(Direction direction, std::u16string text, std::u16string_view pin,
+                         std::span<const std::u16string> keys, int passes);
+std::u16string RunPasses(Direction direction, std::u16string text, std::u16string_view pin,
+                         const KeySet& master, int passes);
+
+// Mostly Alphabet characters, the rest line breaks, tabs, NBSP, '!', lone
+// surrogates and any other unit, some of them next to the Alphabet's
+// non-ASCII characters.
+std::u16string RandomText(std::mt19937& random, std::size_t length);
+std::u16string RandomPin(std::mt19937& random);
+// Four key texts "01" to "99", equal ones allowed.
+KeyTexts RandomKeys(std::mt19937& random);
 
 }  // namespace velk::test

@@ -1,121 +1,32 @@
-// The closing slide over a recorded frame and over a real offscreen window.
+#include "ui/closing_slide.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QCursor>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QScreen>
+#include <array>
 
 #include "tests/ui/recording_desktop.h"
-#include "ui/closing_slide.h"
-#include "ui/form1.h"
-#include "ui/qt_desktop.h"
 
 namespace velk::ui::testing {
 namespace {
 
-TEST(ClosingSlide, EachCycleMovesThirtyAndShrinksSixty) {
-    FakeFrame frame;
-    frame.top = 19000;
-    frame.left = 100;
-    RecordingFrame recorded(frame);
-    EXPECT_EQ(RunClosingSlide(recorded), 7);  // 19000 + 7 * 30 = 19210 > 19200
-    EXPECT_EQ(frame.top, 19210);
-    EXPECT_EQ(frame.left, 310);
-    EXPECT_EQ(frame.width, 9255 - 7 * 60);
-    EXPECT_EQ(frame.height, 5400 - 7 * 60);
-    EXPECT_EQ(frame.changesShown, 7);
-}
-
-TEST(ClosingSlide, StopsOnlyOnceTopPassesTheScreenWidth) {
-    FakeFrame frame;
-    frame.top = 19200 - 30;
-    RecordingFrame recorded(frame);
-    EXPECT_EQ(RunClosingSlide(recorded), 2);  // Top equal to the width is not beyond it
-}
-
-TEST(ClosingSlide, RunsOneCycleWhenAlreadyBeyondTheBound) {
-    FakeFrame frame;
-    frame.top = 30000;
-    RecordingFrame recorded(frame);
-    EXPECT_EQ(RunClosingSlide(recorded), 1);
-    EXPECT_EQ(frame.top, 30030);
-}
-
-TEST(ClosingSlide, KeepsDriftingAtTheSmallestSize) {
-    FakeFrame frame;
-    frame.top = 0;
-    RecordingFrame recorded(frame);
-    EXPECT_EQ(RunClosingSlide(recorded), 641);
-    EXPECT_EQ(frame.width, 1800);
-    EXPECT_EQ(frame.height, 450);
-}
-
-TEST(ClosingSlide, EndsWhenThePlatformRefusesTheMove) {
-    FakeFrame frame;
-    frame.refuseMoves = true;
-    RecordingFrame recorded(frame);
-    EXPECT_EQ(RunClosingSlide(recorded), 1);
-    EXPECT_EQ(frame.top, 3000);
-}
-
-TEST(ClosingSlide, EndsWhenTimeIsUp) {
-    FakeFrame frame;
-    frame.top = 0;
-    frame.timeChecksLeft = 10;
-    RecordingFrame recorded(frame);
-    EXPECT_EQ(RunClosingSlide(recorded), 11);
-}
-
-TEST(ClosingSlide, RealWindowDriftsOutOfTheScreen) {
-    QtDesktop desktop;
-    Form1 window(desktop);
-    window.show();
-    const QPoint start = window.frameGeometry().topLeft();
-    const QSize size = window.size();
-    window.Exit1_Click();
-    const QRect end = window.frameGeometry();
-    EXPECT_GT(end.top(), start.y());
-    EXPECT_EQ(end.left() - start.x(), end.top() - start.y());
-    EXPECT_LT(window.width(), size.width());
-    EXPECT_TRUE(window.IsEnding());
-}
-
-// ---- The Qt desktop --------------------------------------------------------
-
-TEST(QtDesktop, BusyPointerDoesNotStack) {
-    QtDesktop desktop;
-    desktop.setBusyPointer();
-    desktop.setBusyPointer();
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    desktop.restorePointer();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    desktop.restorePointer();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(QtDesktop, LongRunInTheRealWindowLeavesNoOverrideCursor) {
-    QtDesktop desktop;
-    Form1 window(desktop);
-    window.findChild<QLineEdit*>("txtKey")->setText("12345678");
-    window.findChild<QComboBox*>("Combo1")->setCurrentText("256");
-    window.findChild<QPlainTextEdit*>("Text1")->setPlainText("pointer");
-    window.EncryptTxt_Click();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_NE(window.findChild<QPlainTextEdit*>("Text1")->toPlainText(), "pointer");
-}
-
-TEST(QtDesktop, ClipboardIsReadBack) {
-    QtDesktop desktop;
-    const QString text = QString::fromUtf8("two\nlines \u00A0\u20AC");
-    EXPECT_TRUE(desktop.setClipboardText(text));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
-    EXPECT_TRUE(desktop.setClipboardText(QString()));
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+// Down and right by 30 twips, 60 smaller each way per cycle, until Top lies
+// beyond the screen's width; at least one cycle, and an end however the
+// platform treats the window. Frames start at Left 3000, Top 3000, 9255 by
+// 5400 on a screen 19200 wide, and keep at least 1800 by 450.
+TEST(ClosingSlide, RunsItsCyclesAndLeavesTheFrameThere) {
+    const std::tuple<FakeFrame, int, std::array<int, 4>> slides[] = {
+        {{.left = 100, .top = 19000}, 7, {310, 19210, 9255 - 420, 5400 - 420}},
+        {{.top = 19170}, 2, {3060, 19230, 9135, 5280}},  // equal to the width is not beyond
+        {{.top = 30000}, 1, {3030, 30030, 9195, 5340}},
+        {{.top = 0}, 641, {3000 + 641 * 30, 641 * 30, 1800, 450}},
+        {{.refuseMoves = true}, 1, {3000, 3000, 9195, 5340}},
+        {{.top = 0, .timeChecksLeft = 10}, 11, {3330, 330, 9255 - 660, 5400 - 660}}};
+    for (auto [frame, cycles, end] : slides) {
+        RecordingFrame recorded(frame);
+        EXPECT_EQ(RunClosingSlide(recorded), cycles);
+        EXPECT_EQ(frame.changesShown, cycles);
+        EXPECT_EQ((std::array{frame.left, frame.top, frame.width, frame.height}), end) << cycles;
+    }
 }
 
 }  // namespace

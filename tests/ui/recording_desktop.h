@@ -31,6 +31,25 @@ struct FakeFrame {
     int changesShown = 0;
 };
 
+class RecordingFrame final : public SlideFrame {
+public:
+    explicit RecordingFrame(FakeFrame& f) : f_(f) {}
+    int left() const override { return f_.left; }
+    int top() const override { return f_.top; }
+    int width() const override { return f_.width; }
+    int height() const override { return f_.height; }
+    void setLeft(int twips) override { f_.left = f_.refuseMoves ? f_.left : twips; }
+    void setTop(int twips) override { f_.top = f_.refuseMoves ? f_.top : twips; }
+    void setWidth(int twips) override { f_.width = std::max(twips, 1800); }
+    void setHeight(int twips) override { f_.height = std::max(twips, 450); }
+    int screenWidth() const override { return f_.screenWidth; }
+    void showChanges() override { ++f_.changesShown; }
+    bool timeIsUp() const override { return --f_.timeChecksLeft < 0; }
+
+private:
+    FakeFrame& f_;
+};
+
 class RecordingDesktop final : public Desktop {
 public:
     std::vector<ShownMessage> messages;
@@ -50,10 +69,7 @@ public:
         messages.push_back({text, title, icon});
     }
     void beep() override { ++beeps; }
-    void setBusyPointer() override {
-        busy = true;
-        ++busyCalls;
-    }
+    void setBusyPointer() override { busy = ++busyCalls > 0; }
     void restorePointer() override { busy = false; }
     void processEventsOnce() override {
         ++eventRounds;
@@ -65,40 +81,11 @@ public:
         clipboard = clipboardFails ? QString() : text;
         return !clipboardFails;
     }
-    std::unique_ptr<SlideFrame> slideFrame(QWidget&) override;
+    std::unique_ptr<SlideFrame> slideFrame(QWidget&) override {
+        ++slidesStarted;
+        return std::make_unique<RecordingFrame>(frame);
+    }
     void endProgram(int status) override { endStatuses.push_back(status); }
 };
-
-class RecordingFrame final : public SlideFrame {
-public:
-    explicit RecordingFrame(FakeFrame& f) : f_(f) {}
-    int left() const override { return f_.left; }
-    int top() const override { return f_.top; }
-    int width() const override { return f_.width; }
-    int height() const override { return f_.height; }
-    void setLeft(int twips) override {
-        if (!f_.refuseMoves) {
-            f_.left = twips;
-        }
-    }
-    void setTop(int twips) override {
-        if (!f_.refuseMoves) {
-            f_.top = twips;
-        }
-    }
-    void setWidth(int twips) override { f_.width = std::max(twips, 1800); }
-    void setHeight(int twips) override { f_.height = std::max(twips, 450); }
-    int screenWidth() const override { return f_.screenWidth; }
-    void showChanges() override { ++f_.changesShown; }
-    bool timeIsUp() const override { return --f_.timeChecksLeft < 0; }
-
-private:
-    FakeFrame& f_;
-};
-
-inline std::unique_ptr<SlideFrame> RecordingDesktop::slideFrame(QWidget&) {
-    ++slidesStarted;
-    return std::make_unique<RecordingFrame>(frame);
-}
 
 }  // namespace velk::ui::testing

@@ -1,13 +1,12 @@
-// A second-edition window over a recording desktop, and its controls by name.
+// A window of either edition over a recording desktop, its controls by name,
+// and what the engine alone makes of a text.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
 #include <ostream>
-#include <string>
-#include <vector>
+#include <stdexcept>
 
 #include <QAction>
 #include <QComboBox>
@@ -15,9 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "engine/key_library.h"
-#include "engine/key_preparation.h"
-#include "engine/passes.h"
+#include "tests/support/test_data.h"
 #include "tests/ui/recording_desktop.h"
 #include "ui/form1.h"
 #include "ui/text_box_holder.h"
@@ -29,58 +26,42 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace velk::ui::testing {
 
-class WindowTest : public ::testing::Test {
+template <class Window>
+class WindowTestOf : public ::testing::Test {
 protected:
     RecordingDesktop desktop;
-    std::unique_ptr<Form1> window = std::make_unique<Form1>(desktop);
+    std::unique_ptr<Window> window = std::make_unique<Window>(desktop);
 
     template <class T>
-    T& Find(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            throw std::runtime_error(std::string("no control ") + name);
-        }
-        return *found;
+    T& Find(const QString& name) const {
+        T* found = window->template findChild<T*>(name);
+        return found != nullptr ? *found : throw std::runtime_error("no " + name.toStdString());
     }
     QLineEdit& Pin() const { return Find<QLineEdit>("txtKey"); }
     QPlainTextEdit& Text1() const { return Find<QPlainTextEdit>("Text1"); }
-    QComboBox& List(const char* name) const { return Find<QComboBox>(name); }
-    QAction& Action(const char* name) const { return Find<QAction>(name); }
-    QLabel& Label(const char* name) const { return Find<QLabel>(name); }
+    QComboBox& List(const QString& name) const { return Find<QComboBox>(name); }
+    QAction& Action(const QString& name) const { return Find<QAction>(name); }
+    QLabel& Label(const QString& name) const { return Find<QLabel>(name); }
+    QString Box() const { return BoxText(Text1()); }
 
-    QString BoxContents() const { return BoxText(Text1()); }
-    void SetBoxContents(const QString& text) { Text1().setPlainText(text); }
-
-    // The input of a run that passes every check.
-    void EnterRun(const QString& text, const QString& pin, const QString& passes = "01") {
-        SetBoxContents(text);
+    // The input of a run, then `command` chosen from the menu.
+    void RunCommand(const char* command, const QString& text, const QString& pin,
+                    const QString& passes = "01") {
+        Text1().setPlainText(text);
         Pin().setText(pin);
         List("Combo1").setCurrentText(passes);
+        Action(command).trigger();
     }
 };
 
-// What the engine alone makes of `text` with the library keys named.
-inline QString EngineRun(const QString& text, const QString& pin,
-                         const std::array<QString, 4>& keys, int passes, bool forward) {
-    KeyLibrary library;
-    FillKeyLibrary(library);
-    std::vector<std::u16string> keyTexts;
-    keyTexts.reserve(keys.size());
-    for (const QString& key : keys) {
-        keyTexts.push_back(key.toStdU16String());
-    }
-    CipherState state;
-    MemoryTextHolder text1(text.toStdU16String());
-    MemoryTextHolder text2;
-    for (int pass = 0; pass < passes; ++pass) {
-        PreparePass(state, library, pin.toStdU16String(), keyTexts);
-        if (forward) {
-            ForwardPass(state, text1, text2);
-        } else {
-            InversePass(state, text1, text2);
-        }
-    }
-    return QString::fromStdU16String(text1.ReadText());
+using WindowTest = WindowTestOf<Form1>;
+
+// What the engine alone makes of `text` with library keys or a fixed set.
+template <class Keys>
+QString EngineRun(test::Direction direction, const QString& text, const QString& pin,
+                  const Keys& keys, int passes) {
+    return QString::fromStdU16String(
+        test::RunPasses(direction, text.toStdU16String(), pin.toStdU16String(), keys, passes));
 }
 
 }  // namespace velk::ui::testing
