@@ -84,6 +84,9 @@ TEST(KeySets, AreKeysAndNoneIsATurnOfAnother) {
                                   << at->second;
         }
     }
+    const std::u16string& a = Alphabet();
+    EXPECT_FALSE(IsKey(a.substr(1)) || IsKey(a.substr(0, 99) + u"q") ||
+                 IsKey(a.substr(0, 99) + u"!"));
     KeyLibrary again;
     again.fill(u"left over");
     FillKeyLibrary(again);
