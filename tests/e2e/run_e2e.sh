@@ -66,8 +66,7 @@ cmp "$work/window_plain" "$work/plain" || fail "the window does not give the tex
 exit_by_menu
 
 step="no secret on disk"
-head -n 1 "$work/cli_cipher" >"$work/cipher_line"
-for secret in "$marker" "$pin" "$(cat "$work/cipher_line")"; do
+for secret in "$marker" "$pin" "$(head -n 1 "$work/cli_cipher")"; do
     for encoding in UTF-8 UTF-16LE; do
         pattern=$(printf %s "$secret" | iconv -t "$encoding" | od -An -tx1 -v | tr -d ' \n' | sed 's/../\\x&/g')
         hits=$(cd "$work" && LC_ALL=C grep -rlaP "$pattern" "${folders[@]}")

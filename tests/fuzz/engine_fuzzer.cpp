@@ -42,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::vector<std::u16string> keys;
     for (std::size_t i = 8; i < 12; ++i) {
-        keys.push_back({static_cast<char16_t>(u'0' + (1 + data[i] % 99) / 10),
-                        static_cast<char16_t>(u'0' + (1 + data[i] % 99) % 10)});
+        keys.push_back(test::KeyText(1 + data[i] % 99));
     }
     std::u16string text;
     for (std::size_t i = 12; i + 1 < size && text.size() < MaxUnits; i += 2) {

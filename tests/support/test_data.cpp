@@ -68,12 +68,15 @@ std::u16string RandomPin(std::mt19937& random) {
     return pin;
 }
 
+std::u16string KeyText(int number) {
+    return {static_cast<char16_t>(u'0' + number / 10), static_cast<char16_t>(u'0' + number % 10)};
+}
+
 KeyTexts RandomKeys(std::mt19937& random) {
     std::uniform_int_distribution<int> number(1, 99);
     KeyTexts keys;
     for (auto& key : keys) {
-        const int n = number(random);
-        key = {static_cast<char16_t>(u'0' + n / 10), static_cast<char16_t>(u'0' + n % 10)};
+        key = KeyText(number(random));
     }
     return keys;
 }

@@ -31,6 +31,8 @@ std::u16string RunPasses(Direction direction, std::u16string text, std::u16strin
 // non-ASCII characters.
 std::u16string RandomText(std::mt19937& random, std::size_t length);
 std::u16string RandomPin(std::mt19937& random);
+// The text a picker shows for key `number`, 1 to 99: "01" to "99".
+std::u16string KeyText(int number);
 // Four key texts "01" to "99", equal ones allowed.
 KeyTexts RandomKeys(std::mt19937& random);
 

@@ -9,10 +9,12 @@
 #include <stdexcept>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "tests/support/test_data.h"
 #include "tests/ui/recording_desktop.h"
@@ -43,6 +45,23 @@ protected:
     QAction& Action(const QString& name) const { return Find<QAction>(name); }
     QLabel& Label(const QString& name) const { return Find<QLabel>(name); }
     QString Box() const { return BoxText(Text1()); }
+
+    // The names of the control the shown and active window starts in, then
+    // of each one `steps` presses of Tab visit.
+    QStringList TabOrder(int steps) {
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            ADD_FAILURE() << "the window did not become active";
+            return {};
+        }
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited;
+    }
 
     // The input of a run, then `command` chosen from the menu.
     void RunCommand(const char* command, const QString& text, const QString& pin,
