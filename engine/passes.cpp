@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/alphabet.h"
+#include "engine/wipe.h"
 
 // The passes work in Alphabet index space instead of searching and turning
 // strings. A slot turned r times holds at 0-based position p the character its
@@ -112,11 +113,15 @@ Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5
 }
 
 void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction direction) {
-    const std::u16string text = text1.ReadText();
+    std::u16string text = text1.ReadText();
+    const WipedAtEnd wipeText(text);
     if (!FitsPass(text.size())) {
         throw TextTooLong();
     }
-    const Slots slots = ReadSlots(state.workingKeys);
+    // The slots and the folded look-ups are the working keys turned by the
+    // PIN: they go with the pass, as the copy of the text does.
+    Slots slots = ReadSlots(state.workingKeys);
+    const WipedAtEnd wipeSlots(slots);
     CheckCounters(state.counters);
 
     // The Alphabet written out twice, so that a position turned back by up
@@ -151,6 +156,7 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
     StepCounters counters = state.counters;
     std::array<int, 5> turns{};  // how often each slot has turned in this pass
     Table middle = MiddleLookups(slots, direction, turns);
+    const WipedAtEnd wipeMiddle(middle);
     std::size_t left = text.size();
     while (left > 0) {
         // Until Count1 reaches 100 only key 1 turns.

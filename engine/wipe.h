@@ -1,0 +1,46 @@
+// Overwriting secrets in memory once they are no longer needed.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <type_traits>
+
+#include "engine/cipher_state.h"
+
+namespace velk {
+
+// Overwrites `size` bytes at `data` with zeros through a volatile pointer, so
+// that the optimiser cannot drop the writes as dead stores.
+void WipeBytes(void* data, std::size_t size);
+
+// Overwrites the whole allocation of `text` (its capacity, not only its
+// length) and leaves it empty. Copies the string made earlier while growing
+// are out of reach; reserve first where that matters.
+void Wipe(std::u16string& text);
+void Wipe(std::string& text);
+
+// Overwrites the working keys, the PIN offsets, the counters and the pass
+// state: everything from which the PIN could be worked out.
+void Wipe(CipherState& state);
+
+// Overwrites a plain object (a table, an array of numbers) with zeros.
+template <class T>
+    requires std::is_trivially_copyable_v<T>
+void Wipe(T& object) {
+    WipeBytes(&object, sizeof object);
+}
+
+// Wipes what it holds when it goes out of scope, on every way out.
+template <class T>
+class WipedAtEnd {
+public:
+    explicit WipedAtEnd(T& secret) : secret_(secret) {}
+    ~WipedAtEnd() { Wipe(secret_); }
+    WipedAtEnd(const WipedAtEnd&) = delete;
+    WipedAtEnd& operator=(const WipedAtEnd&) = delete;
+
+private:
+    T& secret_;
+};
+
+}  // namespace velk
