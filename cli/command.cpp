@@ -16,6 +16,7 @@
 #include "cli/utf8.h"
 #include "engine/key_library.h"
 #include "engine/key_preparation.h"
+#include "engine/line_breaks.h"
 #include "engine/passes.h"
 #include "engine/run_input.h"
 #include "engine/text_holder.h"
@@ -46,7 +47,9 @@ void DescribeOptions(CLI::App& app, Options& options) {
         "Enciphers or deciphers the UTF-8 text on standard input with a PIN and four keys,\n"
         "the cipher of the two window programs, and writes the result to standard output\n"
         "byte for byte: line breaks and every character outside the cipher's alphabet\n"
-        "pass unchanged.");
+        "pass unchanged. The cipher counts every line break (LF, CR LF or a lone CR) as\n"
+        "CR LF, as the windows do, so a text saved with LF or with CR LF gives the same\n"
+        "result, and each line break is written back with the bytes it came with.");
     app.set_version_flag("--version", std::string(ProgramName) + " " + VELK_VERSION);
     app.add_flag("--inverse", options.inverse, "Run the inverse passes; undoes a run without it");
     app.add_option("--passes", options.passes, "Passes to make, 1 to 256 (default 1)")
@@ -198,11 +201,15 @@ int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream
     } catch (const NotUtf8& e) {
         return Refuse(err, "The Txt Is Not UTF-8 From Byte Offset " + std::to_string(e.offset()));
     }
-    if (!FitsPass(text.size())) {
+    // The passes see every line break as CR LF; the result gets each one
+    // back as it came.
+    CrLfText crLf = ToCrLf(text);
+    if (!FitsPass(crLf.text.size())) {
         return Refuse(err, TextTooLongRefusal);
     }
 
-    const std::string result = EncodeUtf8(RunPasses(options, std::move(text), pin, keys, *passes));
+    const std::string result = EncodeUtf8(RestoreLineBreaks(
+        RunPasses(options, std::move(crLf.text), pin, keys, *passes), crLf.breaks));
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();
     if (!out) {

@@ -112,6 +112,29 @@ Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5
     return middle;
 }
 
+// Advances Count1 after a character; each counter that reaches 100 restarts
+// at 1 and carries into the next. Returns the slots (2 to 4) whose key turns
+// by one, as bit (1 << slot) each.
+unsigned AdvanceStepCounters(StepCounters& counters) {
+    unsigned turned = 0;
+    ++counters.Count1;
+    if (counters.Count1 == 100) {
+        turned |= 1U << 2;
+        counters.Count1 = 1;
+        ++counters.Count2;
+    }
+    if (counters.Count2 == 100) {
+        turned |= 1U << 3;
+        counters.Count2 = 1;
+        ++counters.Count3;
+    }
+    if (counters.Count3 == 100) {
+        turned |= 1U << 4;
+        counters.Count3 = 1;
+    }
+    return turned;
+}
+
 void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction direction) {
     std::u16string text = text1.ReadText();
     const WipedAtEnd wipeText(text);
@@ -211,50 +234,6 @@ void ForwardPass(CipherState& state, TextHolder& text1, TextHolder& text2) {
 
 void InversePass(CipherState& state, TextHolder& text1, TextHolder& text2) {
     RunPass(state, text1, text2, Direction::Inverse);
-}
-
-void SlotLookup(CipherState& state, int searchSlot, int takeSlot) {
-    auto& pass = state.passState;
-    const auto& search = state.workingKeys.at(static_cast<std::size_t>(searchSlot));
-    const auto& take = state.workingKeys.at(static_cast<std::size_t>(takeSlot));
-    for (pass.SearchIndex = 1; pass.SearchIndex <= KeyLength; ++pass.SearchIndex) {
-        const auto at = static_cast<std::size_t>(pass.SearchIndex - 1);
-        if (pass.CurrentChar == std::u16string_view(search).substr(at, 1)) {
-            pass.CurrentChar = take.substr(at, 1);
-            return;
-        }
-    }
-}
-
-unsigned AdvanceStepCounters(StepCounters& counters) {
-    unsigned turned = 0;
-    ++counters.Count1;
-    if (counters.Count1 == 100) {
-        turned |= 1U << 2;
-        counters.Count1 = 1;
-        ++counters.Count2;
-    }
-    if (counters.Count2 == 100) {
-        turned |= 1U << 3;
-        counters.Count2 = 1;
-        ++counters.Count3;
-    }
-    if (counters.Count3 == 100) {
-        turned |= 1U << 4;
-        counters.Count3 = 1;
-    }
-    return turned;
-}
-
-void StepKeys(CipherState& state) {
-    auto& keys = state.workingKeys;
-    keys[1] = TurnKey(keys[1], 1);
-    const unsigned turned = AdvanceStepCounters(state.counters);
-    for (std::size_t s = 2; s <= 4; ++s) {
-        if ((turned & (1U << s)) != 0) {
-            keys[s] = TurnKey(keys[s], 1);
-        }
-    }
 }
 
 }  // namespace velk

@@ -43,18 +43,4 @@ void ForwardPass(CipherState& state, TextHolder& text1, TextHolder& text2);
 // same prepared state it undoes one forward pass, and a forward pass undoes it.
 void InversePass(CipherState& state, TextHolder& text1, TextHolder& text2);
 
-// One look-up of `state.passState.CurrentChar`: the first position of the
-// search slot that holds it gives the character at the same position of the
-// take slot; no match leaves it unchanged. Slots are 0 to 4.
-void SlotLookup(CipherState& state, int searchSlot, int takeSlot);
-
-// The counter part of StepKeys: advances Count1, and each counter that has
-// reached 100 restarts at 1 and carries. Returns the slots (2 to 4) whose key
-// turns, as bit (1 << slot) each.
-unsigned AdvanceStepCounters(StepCounters& counters);
-
-// Run after every character: key 1 turns by one, and the counters carry
-// turns into keys 2, 3 and 4.
-void StepKeys(CipherState& state);
-
 }  // namespace velk

@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QStyleOptionMenuItem>
 
+#include "engine/line_breaks.h"
 #include "engine/passes.h"
 #include "ui/closing_slide.h"
 #include "ui/pin_filter.h"
@@ -300,9 +301,10 @@ void CipherWindow::RunPasses(Direction direction) {
         Refuse(FromAscii(PassCountRefusal));
         return;
     }
-    // The passes work on a copy of the box's text, which is written back
-    // once at the end: the whole run is one undo step of Text1.
-    std::u16string text = TextBoxHolder(*Text1).ReadText();
+    // The passes work on a copy of the box's text, with CR LF line breaks,
+    // which is written back once at the end: the whole run is one undo step
+    // of Text1.
+    std::u16string text = ToCrLf(TextBoxHolder(*Text1).ReadText()).text;
     if (!FitsPass(text.size())) {
         Refuse(FromAscii(TextTooLongRefusal));
         return;

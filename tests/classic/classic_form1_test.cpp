@@ -53,5 +53,16 @@ TEST_F(ClassicWindowTest, RunsWithTheFixedKeysShowingTheStatusTopLeft) {
     EXPECT_EQ(Box(), plain);
 }
 
+// The cipher sees a line break as CR LF however the text spells it; the box
+// shows it as LF.
+TEST_F(ClassicWindowTest, LineBreaksOfEverySpellingGiveOneCipherText) {
+    for (const char* plain : {"ab\ncd", "ab\r\ncd", "ab\rcd"}) {
+        RunCommand("EncryptTxt", plain, "12345678");
+        EXPECT_EQ(Box(), "Ml\nl$") << plain;
+        Action("DecryptTxt").trigger();
+        EXPECT_EQ(Box(), "ab\ncd");
+    }
+}
+
 }  // namespace
 }  // namespace velk::classic::testing

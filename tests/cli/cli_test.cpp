@@ -160,6 +160,15 @@ TEST(Program, KeepsEveryCharacterOutsideTheAlphabetWhereItWas) {
     EXPECT_EQ(RunProgram("--inverse", "12345678", there.out).out, plain);
 }
 
+// The cipher sees every line break as CR LF; each comes out as it went in.
+TEST(Program, GivesLfAndCrLfTextsOneCipherEachWithItsOwnLineBreaks) {
+    const Outcome lf = RunProgram("--classic", "12345678", "ab\ncd\n");
+    const Outcome crLf = RunProgram("--classic", "12345678", "ab\r\ncd\r\n");
+    EXPECT_EQ(lf.out, "Ml\nl$\n");
+    EXPECT_EQ(crLf.out, "Ml\r\nl$\r\n");
+    EXPECT_EQ(RunProgram("--classic --inverse", "12345678", "Ml\rl$\n").out, "ab\rcd\n");
+}
+
 TEST(Program, HelpGoesToStandardOutput) {
     const Outcome help = RunProgram("--help", std::nullopt, "");
     EXPECT_EQ(help.status, ExitDone);

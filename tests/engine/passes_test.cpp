@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -50,6 +51,57 @@ TEST(Passes, StartTheirCountersAtThePinPairs) {
     EXPECT_EQ(Prepared(u"12345678", {u"01", u"02", u"03", u"04"}).counters,
               (StepCounters{12, 34, 56}));
 }
+
+struct Carry {
+    const char* pin;  // its first three pairs are the counters' start values
+    std::size_t characters;
+    StepCounters counters;     // after that many characters
+    std::array<int, 3> turns;  // of keys 2, 3 and 4 by then
+};
+
+class Carries : public ::testing::TestWithParam<Carry> {};
+
+// The odometer of the keys: a counter restarts at 1, so its first carry comes
+// after (100 - start) characters and every later one after 99.
+TEST_P(Carries, TurnKeysTwoToFourAfterTheirCountedCharacters) {
+    const Carry& c = GetParam();
+    const std::u16string pin(c.pin, c.pin + 8);
+    const CipherState prepared = Prepared(pin, {u"01", u"02", u"03", u"04"});
+    const std::u16string text(c.characters, u'x');
+    // The reference checks itself on the shorter rows; it is quadratic.
+    for (const reference::PassFunction pass : {ForwardPass, reference::ForwardPass}) {
+        if (pass != ForwardPass && c.characters > 9901) {
+            continue;
+        }
+        const auto after = RunOnePass(pass, prepared, text);
+        EXPECT_EQ(std::get<StepCounters>(after), c.counters);
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(std::get<KeySet>(after)[k + 2],
+                      TurnKey(prepared.workingKeys[k + 2], c.turns[k] % KeyLength))
+                << "key " << k + 2;
+        }
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(WorkedExample, Carries, ::testing::Values(
+    Carry{"98990000", 1, {99, 99, 0}, {0, 0, 0}},
+    Carry{"98990000", 2, {1, 1, 1}, {1, 1, 0}},
+    Carry{"98990000", 3, {2, 1, 1}, {1, 1, 0}},
+    Carry{"98990000", 101, {1, 2, 1}, {2, 1, 0}},
+    Carry{"98990000", 200, {1, 3, 1}, {3, 1, 0}},
+    Carry{"98990000", 9802, {99, 99, 1}, {99, 1, 0}},
+    Carry{"98990000", 9803, {1, 1, 2}, {100, 2, 0}},
+    Carry{"99999900", 1, {1, 1, 1}, {1, 1, 1}},
+    Carry{"00000000", 99, {99, 0, 0}, {0, 0, 0}},
+    Carry{"00000000", 100, {1, 1, 0}, {1, 0, 0}},
+    Carry{"00000000", 199, {1, 2, 0}, {2, 0, 0}},
+    Carry{"00000000", 9900, {99, 99, 0}, {99, 0, 0}},
+    Carry{"00000000", 9901, {1, 1, 1}, {100, 1, 0}},
+    Carry{"00000000", 19702, {1, 1, 2}, {199, 2, 0}},
+    Carry{"00000000", 29503, {1, 1, 3}, {298, 3, 0}},
+    Carry{"00999600", 29503, {1, 1, 1}, {298, 4, 1}}));
+// clang-format on
 
 TEST(Passes, MatchTheReferenceOnRandomTextsAroundTheCarries) {
     std::mt19937 random(20240611);

@@ -22,6 +22,50 @@ constexpr Chain InverseChain = {{0, 1}, {2, 3}, {4, 3}, {3, 2}, {1, 0}};
 
 constexpr std::int16_t Int16Max = std::numeric_limits<std::int16_t>::max();
 
+// The first position of the search slot that holds CurrentChar gives the
+// character at the same position of the take slot; no match leaves it.
+void SlotLookup(CipherState& state, int searchSlot, int takeSlot) {
+    auto& pass = state.passState;
+    const std::u16string& search = state.workingKeys.at(static_cast<std::size_t>(searchSlot));
+    const std::u16string& take = state.workingKeys.at(static_cast<std::size_t>(takeSlot));
+    for (pass.SearchIndex = 1; pass.SearchIndex <= 100; ++pass.SearchIndex) {
+        const auto at = static_cast<std::size_t>(pass.SearchIndex - 1);
+        if (search.substr(at, 1) == pass.CurrentChar) {
+            pass.CurrentChar = take.substr(at, 1);
+            return;
+        }
+    }
+}
+
+// The key's first character moved to its end.
+void TurnByOne(std::u16string& key) {
+    key = key.substr(1, 99) + key.substr(0, 1);
+}
+
+// Key 1 turns after every character; each counter that reaches 100 turns the
+// next key, restarts at 1 and advances the next counter. Written out here,
+// apart from the engine's own stepping, so that a fault in either shows.
+void StepKeys(CipherState& state) {
+    auto& keys = state.workingKeys;
+    auto& c = state.counters;
+    TurnByOne(keys[1]);
+    c.Count1 = static_cast<std::int16_t>(c.Count1 + 1);
+    if (c.Count1 == 100) {
+        TurnByOne(keys[2]);
+        c.Count1 = 1;
+        c.Count2 = static_cast<std::int16_t>(c.Count2 + 1);
+    }
+    if (c.Count2 == 100) {
+        TurnByOne(keys[3]);
+        c.Count2 = 1;
+        c.Count3 = static_cast<std::int16_t>(c.Count3 + 1);
+    }
+    if (c.Count3 == 100) {
+        TurnByOne(keys[4]);
+        c.Count3 = 1;
+    }
+}
+
 void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, const Chain& chain) {
     auto& pass = state.passState;
 

@@ -1,7 +1,8 @@
 // The passes written out step for step as the cipher describes them: every
 // character rereads the whole text, every look-up searches a slot position by
 // position, the output buffer is read and rewritten per character, and the
-// keys are turned as strings. Quadratic in the text's length on purpose; the
+// keys are turned and stepped as strings, with nothing of the engine's
+// passes shared. Quadratic in the text's length on purpose; the
 // fast passes of the engine are checked and measured against it.
 #pragma once
 

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "engine/line_breaks.h"
 #include "tests/support/test_data.h"
 #include "tests/ui/recording_desktop.h"
 #include "ui/form1.h"
@@ -75,12 +76,14 @@ protected:
 
 using WindowTest = WindowTestOf<Form1>;
 
-// What the engine alone makes of `text` with library keys or a fixed set.
+// What the engine alone makes of the text a box holds (with LF line breaks)
+// with library keys or a fixed set: the passes see CR LF, the box shows LF.
 template <class Keys>
 QString EngineRun(test::Direction direction, const QString& text, const QString& pin,
                   const Keys& keys, int passes) {
-    return QString::fromStdU16String(
-        test::RunPasses(direction, text.toStdU16String(), pin.toStdU16String(), keys, passes));
+    return QString::fromStdU16String(test::RunPasses(direction, ToCrLf(text.toStdU16String()).text,
+                                                     pin.toStdU16String(), keys, passes))
+        .replace("\r\n", "\n");
 }
 
 }  // namespace velk::ui::testing

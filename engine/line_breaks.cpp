@@ -1,0 +1,75 @@
+#include "engine/line_breaks.h"
+
+#include <stdexcept>
+
+namespace velk {
+
+namespace {
+
+constexpr char16_t Cr = u'\r';
+constexpr char16_t Lf = u'\n';
+
+// Calls `onBreak(form)` for each line break of `text` and `onUnit(unit)` for
+// every other unit, in order.
+template <class OnUnit, class OnBreak>
+void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == Lf) {
+            onBreak(LineBreak::Lf);
+        } else if (text[i] != Cr) {
+            onUnit(text[i]);
+        } else if (i + 1 < text.size() && text[i + 1] == Lf) {
+            onBreak(LineBreak::CrLf);
+            ++i;
+        } else {
+            onBreak(LineBreak::Cr);
+        }
+    }
+}
+
+}  // namespace
+
+CrLfText ToCrLf(std::u16string_view text) {
+    CrLfText result;
+    result.text.reserve(CrLfLength(text));
+    ReadLineBreaks(
+        text, [&](char16_t unit) { result.text.push_back(unit); },
+        [&](LineBreak form) {
+            result.text.append({Cr, Lf});
+            result.breaks.push_back(form);
+        });
+    return result;
+}
+
+std::size_t CrLfLength(std::u16string_view text) {
+    std::size_t length = 0;
+    ReadLineBreaks(
+        text, [&](char16_t) { ++length; }, [&](LineBreak) { length += 2; });
+    return length;
+}
+
+std::u16string RestoreLineBreaks(std::u16string_view text, std::span<const LineBreak> breaks) {
+    std::u16string result;
+    result.reserve(text.size());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (next < breaks.size() && text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
+            const LineBreak form = breaks[next++];
+            if (form != LineBreak::Lf) {
+                result.push_back(Cr);
+            }
+            if (form != LineBreak::Cr) {
+                result.push_back(Lf);
+            }
+            ++i;
+        } else {
+            result.push_back(text[i]);
+        }
+    }
+    if (next < breaks.size()) {
+        throw std::invalid_argument("fewer line breaks than spellings to restore");
+    }
+    return result;
+}
+
+}  // namespace velk

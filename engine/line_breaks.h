@@ -1,0 +1,38 @@
+// Line breaks as the passes see them: carriage return and line feed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velk {
+
+// The ways a text can spell a line break.
+enum class LineBreak : std::uint8_t { Lf, CrLf, Cr };
+
+// A text's line breaks each spelled CR LF, with the spelling each had, in
+// order. The passes key every character by its place, so a text must reach
+// them with one spelling whatever it came in: CR LF, which the window's text
+// box holds on the desktop the cipher was made for. LF, CR LF and a lone CR
+// each count as one line break; every other unit is kept as it is.
+struct CrLfText {
+    std::u16string text;
+    std::vector<LineBreak> breaks;
+};
+CrLfText ToCrLf(std::u16string_view text);
+
+// The length of ToCrLf(text).text, without building it.
+std::size_t CrLfLength(std::u16string_view text);
+
+// Spells the line breaks of `text` again as `breaks` gives them: the i-th
+// CR LF of `text` becomes breaks[i]. A pass keeps CR and LF in their places,
+// so a pass's output has its input's CR LF pairs, and this gives the output
+// the line breaks its input came with. CR LF pairs past the end of `breaks`
+// are kept. Throws std::invalid_argument when `text` holds fewer CR LF pairs
+// than `breaks`.
+std::u16string RestoreLineBreaks(std::u16string_view text, std::span<const LineBreak> breaks);
+
+}  // namespace velk

@@ -1,0 +1,47 @@
+#include "engine/line_breaks.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace velk {
+namespace {
+
+using enum LineBreak;
+
+struct Spelling {
+    const char* name;
+    std::u16string text;
+    std::u16string crLf;
+    std::vector<LineBreak> breaks;
+};
+
+class LineBreaks : public ::testing::TestWithParam<Spelling> {};
+
+TEST_P(LineBreaks, BecomeCrLfAndComeBackAsTheyWere) {
+    const Spelling& s = GetParam();
+    const CrLfText seen = ToCrLf(s.text);
+    EXPECT_EQ(seen.text, s.crLf);
+    EXPECT_EQ(seen.breaks, s.breaks);
+    EXPECT_EQ(CrLfLength(s.text), s.crLf.size());
+    EXPECT_EQ(RestoreLineBreaks(seen.text, seen.breaks), s.text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, LineBreaks, ::testing::Values(
+    Spelling{"None", u"no break \u2028 \u2029", u"no break \u2028 \u2029", {}},
+    Spelling{"Lf", u"ab\ncd", u"ab\r\ncd", {Lf}},
+    Spelling{"CrLf", u"ab\r\ncd", u"ab\r\ncd", {CrLf}},
+    Spelling{"LoneCrAtTheEnd", u"ab\r", u"ab\r\n", {Cr}},
+    Spelling{"LfThenCrIsTwo", u"\n\r", u"\r\n\r\n", {Lf, Cr}},
+    Spelling{"Mixed", u"\r\n\r\r\n\nx", u"\r\n\r\n\r\n\r\nx", {CrLf, Cr, CrLf, Lf}}),
+    [](const auto& p) { return std::string(p.param.name); });
+// clang-format on
+
+TEST(LineBreaks, RefuseToRestoreMoreBreaksThanTheTextHas) {
+    EXPECT_THROW(RestoreLineBreaks(u"one\r\ntwo", std::vector{Lf, Lf}), std::invalid_argument);
+    EXPECT_EQ(RestoreLineBreaks(u"one\r\ntwo\r\n", std::vector{Cr}), u"one\rtwo\r\n");
+}
+
+}  // namespace
+}  // namespace velk
