@@ -1,12 +1,16 @@
 # Set-up, build and test entry points; see README.md.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-classic test test-gcc test-asan test-package package fuzz lint bench clean
+.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package package fuzz lint bench clean
 
 all: build
 
+# What building and starting the windows needs, and what everything else needs.
+deps-run:
+	@tools/install-deps run
+
 deps:
-	@tools/install-deps
+	@tools/install-deps test
 
 build/debug/build.ninja: CMakePresets.json | deps
 	cmake --preset debug
@@ -19,14 +23,21 @@ build/asan/build.ninja: CMakePresets.json | deps
 build/release/build.ninja: CMakePresets.json | deps
 	cmake --preset release
 
+build/run/build.ninja: CMakePresets.json | deps-run
+	cmake --preset run
+
 build: deps build/debug/build.ninja
 	cmake --build --preset debug -j $(JOBS)
 
-run: build
-	build/debug/ui/VelkEncryptDecryptV2
+# Only the program that is started, without tests, benchmarks or the
+# command-line program.
+run: deps-run build/run/build.ninja
+	cmake --build --preset run -j $(JOBS) --target VelkEncryptDecryptV2
+	build/run/ui/VelkEncryptDecryptV2
 
-run-classic: build
-	build/debug/classic/VelkEncryptDecrypt
+run-classic: deps-run build/run/build.ninja
+	cmake --build --preset run -j $(JOBS) --target VelkEncryptDecrypt
+	build/run/classic/VelkEncryptDecrypt
 
 # Every test with GCC, then again with Clang under ASan and UBSan (with a
 # short fuzzing run), then the Debian package built from a release build,

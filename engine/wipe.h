@@ -25,7 +25,8 @@ void Wipe(CipherState& state);
 
 // Overwrites a plain object (a table, an array of numbers) with zeros.
 template <class T>
-    requires std::is_trivially_copyable_v<T>
+concept PlainObject = std::is_trivially_copyable_v<T>;
+template <PlainObject T>
 void Wipe(T& object) {
     WipeBytes(&object, sizeof object);
 }

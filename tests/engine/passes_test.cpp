@@ -44,14 +44,6 @@ void ExpectSameAsReference(const std::u16string& text, std::u16string_view pin,
 const std::u16string CarryPins[] = {u"99999999", u"98990000", u"00009996", u"00999900",
                                     u"99009900", u"00000000", u"01010101", u"99989799"};
 
-// The counters start at the PIN's first three digit pairs. The comparisons
-// with the reference start from the same prepared state, so they cannot see
-// a counter taken from the wrong pair.
-TEST(Passes, StartTheirCountersAtThePinPairs) {
-    EXPECT_EQ(Prepared(u"12345678", {u"01", u"02", u"03", u"04"}).counters,
-              (StepCounters{12, 34, 56}));
-}
-
 struct Carry {
     const char* pin;  // its first three pairs are the counters' start values
     std::size_t characters;
