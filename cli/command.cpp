@@ -1,12 +1,14 @@
 #include "cli/command.h"
 
-#include <istream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <QString>
@@ -68,7 +70,7 @@ void DescribeOptions(CLI::App& app, Options& options) {
         "With the same PIN, keys and passes the command undoes itself with --inverse:\n"
         "  velk-encrypt-decrypt --pin-fd 3 3<pin <letter.txt >letter.velk\n"
         "  velk-encrypt-decrypt --inverse --pin-fd 3 3<pin <letter.velk\n"
-        "Exit status: 0 done, 1 input refused, 2 usage error.\n"
+        "Exit status: 0 done, 1 input refused or not readable, 2 usage error.\n"
         "The cipher is for casual privacy only: it is not modern authenticated\n"
         "encryption and must not guard anything of real value.");
 }
@@ -125,6 +127,38 @@ std::u16string RunPasses(const Options& options, std::u16string text, std::u16st
     return text1.ReadText();
 }
 
+// UTF-8 takes at most 3 bytes for each UTF-16 unit, so an input longer than
+// this cannot be a text a pass takes.
+constexpr std::size_t MaxInputBytes = std::size_t{3} * MaxTextLength;
+
+// Reads `in` into `bytes` up to its end, or up to the first byte past
+// MaxInputBytes, so that a huge input is refused without being read whole.
+// Gives the refusal when a read fails or that byte comes.
+std::optional<std::string> ReadInput(int in, std::string& bytes) {
+    // All the room up front, for the most that is ever read.
+    bytes.resize(MaxInputBytes + 1);
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(in, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            const int error = errno;
+            return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    if (got > MaxInputBytes) {
+        return std::string(TextTooLongRefusal);
+    }
+    return std::nullopt;
+}
+
 int Refuse(std::ostream& err, std::string_view message) {
     err << ProgramName << ": " << message << '\n';
     return ExitRefused;
@@ -166,8 +200,7 @@ std::optional<std::string> ReadPin(const Options& options, std::ostream& err) {
 
 }  // namespace
 
-int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std::ostream& err) {
     Options options;
     if (const auto status = ParseArguments(argc, argv, options, out, err)) {
         return *status;
@@ -191,7 +224,10 @@ int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream
         return Refuse(err, PassCountRefusal);
     }
 
-    const std::string input{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string input;
+    if (const std::optional<std::string> refusal = ReadInput(in, input)) {
+        return Refuse(err, *refusal);
+    }
     std::u16string text;
     try {
         text = DecodeUtf8(input);

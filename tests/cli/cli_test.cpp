@@ -1,6 +1,7 @@
 // The program as scripts run it: the window's checks with their messages and
-// exit statuses, usage errors, the PIN on a descriptor, and the text byte for
-// byte through both directions and both editions' keys.
+// exit statuses, usage errors, the PIN on a descriptor, an input that cannot
+// be read or is far too long, and the text byte for byte through both
+// directions and both editions' keys.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,10 +12,14 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include "cli/command.h"
 #include "cli/pin_reader.h"
+#include "engine/passes.h"
+#include "engine/run_input.h"
 
 namespace velk::cli {
 namespace {
@@ -25,12 +30,12 @@ struct Outcome {
     int status = -1;
     std::string out;
     std::string err;
+    off_t read = -1;  // how far into a file input the program read
 };
 
-// Runs the program with `options` (split at blanks) on `input`; a `pin` is
-// handed over on a pipe with --pin-fd.
-Outcome RunProgram(const std::string& options, const std::optional<std::string>& pin,
-                   const std::string& input) {
+// Runs the program with `options` (split at blanks) on the descriptor `in`;
+// a `pin` is handed over on a pipe with --pin-fd.
+Outcome RunProgramOn(int in, const std::string& options, const std::optional<std::string>& pin) {
     std::istringstream words(options);
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     std::array<int, 2> ends{-1, -1};
@@ -44,7 +49,6 @@ Outcome RunProgram(const std::string& options, const std::optional<std::string>&
     for (const auto& arg : args) {
         argv.push_back(arg.c_str());
     }
-    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     Outcome outcome;
@@ -54,6 +58,18 @@ Outcome RunProgram(const std::string& options, const std::optional<std::string>&
     if (pin) {
         close(ends[0]);
     }
+    return outcome;
+}
+
+// Runs the program on `input` in a file.
+Outcome RunProgram(const std::string& options, const std::optional<std::string>& pin,
+                   const std::string& input) {
+    const int in = memfd_create("input", MFD_CLOEXEC);
+    EXPECT_EQ(write(in, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    lseek(in, 0, SEEK_SET);
+    Outcome outcome = RunProgramOn(in, options, pin);
+    outcome.read = lseek(in, 0, SEEK_CUR);
+    close(in);
     return outcome;
 }
 
@@ -158,6 +174,32 @@ TEST(Program, KeepsEveryCharacterOutsideTheAlphabetWhereItWas) {
     const std::size_t at = there.out.find(emoji);
     EXPECT_TRUE(at > there.out.rfind('\r') && at < there.out.find('\0'));
     EXPECT_EQ(RunProgram("--inverse", "12345678", there.out).out, plain);
+}
+
+// A read that fails is a refusal, not the end of a text that was not all there.
+TEST(Program, RefusesAnInputItCannotRead) {
+    const int directory = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (const auto& [in, error] :
+         {std::pair{directory, "Is a directory"}, std::pair{987, "Bad file descriptor"}}) {
+        const Outcome outcome = RunProgramOn(in, "", "12345678");
+        EXPECT_EQ(outcome.status, ExitRefused);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err, "velk-encrypt-decrypt: The Txt Could Not Be Read: "s + error + "\n");
+    }
+    close(directory);
+}
+
+// The longest text in characters of three UTF-8 bytes each is taken; one
+// byte more is refused as soon as it is read, whatever follows it.
+TEST(Program, ReadsNoFurtherThanTheLongestTextCanReach) {
+    std::string longest;
+    for (int i = 0; i < MaxTextLength; ++i) {
+        longest += "\xE2\x82\xAC";
+    }
+    EXPECT_EQ(RunProgram("", "12345678", longest).status, ExitDone);
+    const Outcome tooLong = RunProgram("", "12345678", longest + std::string(1 << 20, 'a'));
+    EXPECT_EQ(tooLong.err, "velk-encrypt-decrypt: " + std::string(TextTooLongRefusal) + "\n");
+    EXPECT_EQ(tooLong.read, static_cast<off_t>(longest.size() + 1));
 }
 
 TEST(Program, HelpGoesToStandardOutput) {
