@@ -21,6 +21,7 @@
 #include "engine/passes.h"
 #include "engine/run_input.h"
 #include "engine/text_holder.h"
+#include "engine/wipe.h"
 
 namespace velk::cli {
 
@@ -75,8 +76,12 @@ void DescribeOptions(CLI::App& app, Options& options) {
         "encryption and must not guard anything of real value.");
 }
 
+// The PIN passes through here: Qt's copy is wiped before it is freed.
 std::u16string Utf16(std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdU16String();
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    std::u16string copy = text.toStdU16String();
+    WipeBytes(text.data(), sizeof(QChar) * static_cast<std::size_t>(text.size()));
+    return copy;
 }
 
 // The window's checks, in its order. Key texts must be the pickers' own
@@ -103,6 +108,7 @@ RunInputCheck CheckRunInput(std::u16string_view pin, const std::vector<std::u16s
 std::u16string RunPasses(const Options& options, std::u16string text, std::u16string_view pin,
                          const std::vector<std::u16string>& keys, int passes) {
     CipherState state;
+    const WipedAtEnd wipeState(state);
     MemoryTextHolder text1(std::move(text));
     MemoryTextHolder text2;
     KeySet fixedKeys;
@@ -135,7 +141,7 @@ constexpr std::size_t MaxInputBytes = std::size_t{3} * MaxTextLength;
 // MaxInputBytes, so that a huge input is refused without being read whole.
 // Gives the refusal when a read fails or that byte comes.
 std::optional<std::string> ReadInput(int in, std::string& bytes) {
-    // All the room up front, for the most that is ever read.
+    // All the room up front: a buffer that grew would leave copies behind.
     bytes.resize(MaxInputBytes + 1);
     std::size_t got = 0;
     while (got < bytes.size()) {
@@ -205,12 +211,14 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     if (const auto status = ParseArguments(argc, argv, options, out, err)) {
         return *status;
     }
-    const std::optional<std::string> pinBytes = ReadPin(options, err);
+    std::optional<std::string> pinBytes = ReadPin(options, err);
     if (!pinBytes) {
         return ExitUsage;
     }
+    const WipedAtEnd wipePinBytes(*pinBytes);
 
-    const std::u16string pin = Utf16(*pinBytes);
+    std::u16string pin = Utf16(*pinBytes);
+    const WipedAtEnd wipePin(pin);
     std::vector<std::u16string> keys;
     for (const auto& key : options.keys) {
         keys.push_back(Utf16(key));
@@ -225,10 +233,12 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     }
 
     std::string input;
+    const WipedAtEnd wipeInput(input);
     if (const std::optional<std::string> refusal = ReadInput(in, input)) {
         return Refuse(err, *refusal);
     }
     std::u16string text;
+    const WipedAtEnd wipeText(text);
     try {
         text = DecodeUtf8(input);
     } catch (const NotUtf8& e) {
@@ -238,7 +248,9 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, TextTooLongRefusal);
     }
 
-    const std::string result = EncodeUtf8(RunPasses(options, std::move(text), pin, keys, *passes));
+    text = RunPasses(options, std::move(text), pin, keys, *passes);
+    std::string result = EncodeUtf8(text);
+    const WipedAtEnd wipeResult(result);
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();
     if (!out) {

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <iostream>
 
 #include <fcntl.h>
@@ -8,6 +9,8 @@
 
 int main(int argc, char* argv[]) {
     velk::DisableCoreDumps();
+    // Unbuffered, so that no copy of the result's last bytes stays behind.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     // A closed standard input is handed on as no descriptor at all, not as 0:
     // a file opened meanwhile (the terminal, for the PIN) takes that number.
     const int in = fcntl(STDIN_FILENO, F_GETFD) == -1 ? -1 : STDIN_FILENO;

@@ -10,6 +10,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "engine/wipe.h"
+
 namespace velk::cli {
 
 namespace {
@@ -97,6 +99,7 @@ std::string ReadPinLine(int fd) {
         throw PinUnavailable("descriptor " + std::to_string(fd) + " is not open");
     }
     std::string line;
+    line.reserve(MaxPinLineBytes);  // a buffer that grew would leave copies behind
     char byte = 0;
     while (line.size() < MaxPinLineBytes) {
         const ssize_t got = read(fd, &byte, 1);
@@ -104,8 +107,10 @@ std::string ReadPinLine(int fd) {
             continue;
         }
         if (got < 0) {
+            const int error = errno;
+            Wipe(line);
             throw PinUnavailable("cannot read the PIN from descriptor " + std::to_string(fd) +
-                                 ": " + std::strerror(errno));
+                                 ": " + std::strerror(error));
         }
         if (got == 0 || byte == '\n') {
             break;
