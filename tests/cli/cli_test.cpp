@@ -18,6 +18,7 @@
 
 #include "cli/command.h"
 #include "cli/pin_reader.h"
+#include "cli/utf8.h"
 #include "engine/passes.h"
 #include "engine/run_input.h"
 
@@ -80,13 +81,15 @@ struct Refusal {
     std::string input;
     int status;
     std::string message;  // the whole first line of a refusal, part of a usage error's
+    int in = -1;          // a descriptor to read instead of `input`
 };
 
 class Refusals : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(Refusals, SayWhyOnStandardErrorAndWriteNothing) {
     const Refusal& c = GetParam();
-    const Outcome outcome = RunProgram(c.options, c.pin, c.input);
+    const Outcome outcome =
+        c.in >= 0 ? RunProgramOn(c.in, c.options, c.pin) : RunProgram(c.options, c.pin, c.input);
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(outcome.out, "");
     const std::string firstLine = outcome.err.substr(0, outcome.err.find('\n'));
@@ -122,6 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "The Txt Is Not UTF-8 From Byte Offset 0"},
         Refusal{"NotUtf8BeforeLength", "", "12345678", TooLong + "\xFF", 1,
                 "The Txt Is Not UTF-8 From Byte Offset 32767"},
+        // A failed read is no end of the text.
+        Refusal{"InputADirectory", "", "12345678", "", 1,
+                "The Txt Could Not Be Read: Is a directory", open(".", O_RDONLY | O_CLOEXEC)},
+        Refusal{"InputNotOpen", "", "12345678", "", 1,
+                "The Txt Could Not Be Read: Bad file descriptor", 987},
         Refusal{"PinOnTheCommandLine", "--pin 12345678", std::nullopt, Plain, 2, "--pin-fd FD"},
         Refusal{"ClassicWithKeys", "--classic --keys 01 02 03 04", "12345678", Plain, 2,
                 "excludes"},
@@ -176,26 +184,9 @@ TEST(Program, KeepsEveryCharacterOutsideTheAlphabetWhereItWas) {
     EXPECT_EQ(RunProgram("--inverse", "12345678", there.out).out, plain);
 }
 
-// A read that fails is a refusal, not the end of a text that was not all there.
-TEST(Program, RefusesAnInputItCannotRead) {
-    const int directory = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (const auto& [in, error] :
-         {std::pair{directory, "Is a directory"}, std::pair{987, "Bad file descriptor"}}) {
-        const Outcome outcome = RunProgramOn(in, "", "12345678");
-        EXPECT_EQ(outcome.status, ExitRefused);
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(outcome.err, "velk-encrypt-decrypt: The Txt Could Not Be Read: "s + error + "\n");
-    }
-    close(directory);
-}
-
-// The longest text in characters of three UTF-8 bytes each is taken; one
-// byte more is refused as soon as it is read, whatever follows it.
+// The longest text of 3-byte characters is taken; one byte more is refused once read.
 TEST(Program, ReadsNoFurtherThanTheLongestTextCanReach) {
-    std::string longest;
-    for (int i = 0; i < MaxTextLength; ++i) {
-        longest += "\xE2\x82\xAC";
-    }
+    const std::string longest = EncodeUtf8(std::u16string(MaxTextLength, u'\u20AC'));
     EXPECT_EQ(RunProgram("", "12345678", longest).status, ExitDone);
     const Outcome tooLong = RunProgram("", "12345678", longest + std::string(1 << 20, 'a'));
     EXPECT_EQ(tooLong.err, "velk-encrypt-decrypt: " + std::string(TextTooLongRefusal) + "\n");
