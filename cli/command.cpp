@@ -1,12 +1,14 @@
 #include "cli/command.h"
 
-#include <istream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <QString>
@@ -20,6 +22,7 @@
 #include "engine/passes.h"
 #include "engine/run_input.h"
 #include "engine/text_holder.h"
+#include "engine/wipe.h"
 
 namespace velk::cli {
 
@@ -71,13 +74,17 @@ void DescribeOptions(CLI::App& app, Options& options) {
         "With the same PIN, keys and passes the command undoes itself with --inverse:\n"
         "  velk-encrypt-decrypt --pin-fd 3 3<pin <letter.txt >letter.velk\n"
         "  velk-encrypt-decrypt --inverse --pin-fd 3 3<pin <letter.velk\n"
-        "Exit status: 0 done, 1 input refused, 2 usage error.\n"
+        "Exit status: 0 done, 1 input refused or not readable, 2 usage error.\n"
         "The cipher is for casual privacy only: it is not modern authenticated\n"
         "encryption and must not guard anything of real value.");
 }
 
+// The PIN passes through here: Qt's copy is wiped before it is freed.
 std::u16string Utf16(std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdU16String();
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    std::u16string copy = text.toStdU16String();
+    WipeBytes(text.data(), sizeof(QChar) * static_cast<std::size_t>(text.size()));
+    return copy;
 }
 
 // The window's checks, in its order. Key texts must be the pickers' own
@@ -104,6 +111,7 @@ RunInputCheck CheckRunInput(std::u16string_view pin, const std::vector<std::u16s
 std::u16string RunPasses(const Options& options, std::u16string text, std::u16string_view pin,
                          const std::vector<std::u16string>& keys, int passes) {
     CipherState state;
+    const WipedAtEnd wipeState(state);
     MemoryTextHolder text1(std::move(text));
     MemoryTextHolder text2;
     KeySet fixedKeys;
@@ -126,6 +134,38 @@ std::u16string RunPasses(const Options& options, std::u16string text, std::u16st
         }
     }
     return text1.ReadText();
+}
+
+// UTF-8 takes at most 3 bytes for each UTF-16 unit, so an input longer than
+// this cannot be a text a pass takes.
+constexpr std::size_t MaxInputBytes = std::size_t{3} * MaxTextLength;
+
+// Reads `in` into `bytes` up to its end, or up to the first byte past
+// MaxInputBytes, so that a huge input is refused without being read whole.
+// Gives the refusal when a read fails or that byte comes.
+std::optional<std::string> ReadInput(int in, std::string& bytes) {
+    // All the room up front: a buffer that grew would leave copies behind.
+    bytes.resize(MaxInputBytes + 1);
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(in, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            const int error = errno;
+            return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    if (got > MaxInputBytes) {
+        return std::string(TextTooLongRefusal);
+    }
+    return std::nullopt;
 }
 
 int Refuse(std::ostream& err, std::string_view message) {
@@ -169,18 +209,19 @@ std::optional<std::string> ReadPin(const Options& options, std::ostream& err) {
 
 }  // namespace
 
-int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std::ostream& err) {
     Options options;
     if (const auto status = ParseArguments(argc, argv, options, out, err)) {
         return *status;
     }
-    const std::optional<std::string> pinBytes = ReadPin(options, err);
+    std::optional<std::string> pinBytes = ReadPin(options, err);
     if (!pinBytes) {
         return ExitUsage;
     }
+    const WipedAtEnd wipePinBytes(*pinBytes);
 
-    const std::u16string pin = Utf16(*pinBytes);
+    std::u16string pin = Utf16(*pinBytes);
+    const WipedAtEnd wipePin(pin);
     std::vector<std::u16string> keys;
     for (const auto& key : options.keys) {
         keys.push_back(Utf16(key));
@@ -194,8 +235,13 @@ int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream
         return Refuse(err, PassCountRefusal);
     }
 
-    const std::string input{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string input;
+    const WipedAtEnd wipeInput(input);
+    if (const std::optional<std::string> refusal = ReadInput(in, input)) {
+        return Refuse(err, *refusal);
+    }
     std::u16string text;
+    const WipedAtEnd wipeText(text);
     try {
         text = DecodeUtf8(input);
     } catch (const NotUtf8& e) {
@@ -204,12 +250,17 @@ int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream
     // The passes see every line break as CR LF; the result gets each one
     // back as it came.
     CrLfText crLf = ToCrLf(text);
+    const WipedAtEnd wipeCrLf(crLf.text);
     if (!FitsPass(crLf.text.size())) {
         return Refuse(err, TextTooLongRefusal);
     }
 
-    const std::string result = EncodeUtf8(RestoreLineBreaks(
-        RunPasses(options, std::move(crLf.text), pin, keys, *passes), crLf.breaks));
+    std::u16string worked = RunPasses(options, std::move(crLf.text), pin, keys, *passes);
+    const WipedAtEnd wipeWorked(worked);
+    std::u16string restored = RestoreLineBreaks(worked, crLf.breaks);
+    const WipedAtEnd wipeRestored(restored);
+    std::string result = EncodeUtf8(restored);
+    const WipedAtEnd wipeResult(result);
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();
     if (!out) {

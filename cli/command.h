@@ -14,10 +14,13 @@ inline constexpr int ExitUsage = 2;
 
 // Runs the program with its arguments (argv[0] first). Reads the PIN first
 // (--pin-fd or the terminal), checks it, the keys and the pass count in the
-// window's order, then reads the whole text from `in`. Writes the result to
-// `out` only when the run has completed, help and version also to `out`,
-// every message to `err`. Returns the exit status.
-int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-               std::ostream& err);
+// window's order, then reads the text from the descriptor `in` to its end.
+// A read that fails is a refusal, as is more input than the longest text
+// in UTF-8 can take, refused at its first byte past that without reading on.
+// Writes the result to `out` only when the run has completed, help and
+// version also to `out`, every message to `err`. Wipes its copies of the PIN
+// and of the text, the result once written, before it returns. Returns the
+// exit status.
+int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std::ostream& err);
 
 }  // namespace velk::cli

@@ -25,7 +25,10 @@ std::string ReadPinLine(int fd);
 // Asks for the PIN on the controlling terminal: the prompt "Enter Pin: ",
 // the line typed with echo off, then a line break. The terminal's settings
 // come back also when SIGINT, SIGTERM, SIGHUP or SIGQUIT end the program
-// meanwhile. Throws PinUnavailable when the process has no terminal.
+// meanwhile, and when SIGTSTP, SIGTTIN or SIGTTOU stop it; continued in the
+// foreground, it drops what was typed before, turns echo off again and asks
+// again. A signal the caller ignores stays ignored. Throws PinUnavailable
+// when the process has no terminal.
 std::string ReadPinFromTerminal();
 
 }  // namespace velk::cli

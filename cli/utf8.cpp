@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "engine/wipe.h"
+
 namespace velk::cli {
 
 namespace {
@@ -48,21 +50,29 @@ NotUtf8::NotUtf8(std::size_t offset)
 
 std::u16string DecodeUtf8(std::string_view bytes) {
     QStringDecoder decoder(QStringConverter::Utf8, DecoderFlags);
-    const QString text = decoder.decode(View(bytes));
-    if (decoder.hasError()) {
+    QString decoded = decoder.decode(View(bytes));
+    const bool valid = !decoder.hasError();
+    std::u16string text = valid ? decoded.toStdU16String() : std::u16string();
+    // Qt's copy of the text is wiped before it is freed, as the caller's are.
+    WipeBytes(decoded.data(), sizeof(QChar) * static_cast<std::size_t>(decoded.size()));
+    if (!valid) {
         throw NotUtf8(ValidPrefixLength(bytes));
     }
-    return text.toStdU16String();
+    return text;
 }
 
 std::string EncodeUtf8(std::u16string_view text) {
     QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QByteArray bytes =
+    QByteArray encoded =
         encoder.encode(QStringView(text.data(), static_cast<qsizetype>(text.size())));
-    if (encoder.hasError()) {
+    const bool valid = !encoder.hasError();
+    std::string bytes = valid ? encoded.toStdString() : std::string();
+    // As in DecodeUtf8.
+    WipeBytes(encoded.data(), static_cast<std::size_t>(encoded.size()));
+    if (!valid) {
         throw std::invalid_argument("text with an unpaired surrogate has no UTF-8 form");
     }
-    return bytes.toStdString();
+    return bytes;
 }
 
 }  // namespace velk::cli

@@ -1,6 +1,7 @@
 // The program as scripts run it: the window's checks with their messages and
-// exit statuses, usage errors, the PIN on a descriptor, and the text byte for
-// byte through both directions and both editions' keys.
+// exit statuses, usage errors, the PIN on a descriptor, an input that cannot
+// be read or is far too long, and the text byte for byte through both
+// directions and both editions' keys.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,10 +12,15 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include "cli/command.h"
 #include "cli/pin_reader.h"
+#include "cli/utf8.h"
+#include "engine/passes.h"
+#include "engine/run_input.h"
 
 namespace velk::cli {
 namespace {
@@ -25,12 +31,12 @@ struct Outcome {
     int status = -1;
     std::string out;
     std::string err;
+    off_t read = -1;  // how far into a file input the program read
 };
 
-// Runs the program with `options` (split at blanks) on `input`; a `pin` is
-// handed over on a pipe with --pin-fd.
-Outcome RunProgram(const std::string& options, const std::optional<std::string>& pin,
-                   const std::string& input) {
+// Runs the program with `options` (split at blanks) on the descriptor `in`;
+// a `pin` is handed over on a pipe with --pin-fd.
+Outcome RunProgramOn(int in, const std::string& options, const std::optional<std::string>& pin) {
     std::istringstream words(options);
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     std::array<int, 2> ends{-1, -1};
@@ -44,7 +50,6 @@ Outcome RunProgram(const std::string& options, const std::optional<std::string>&
     for (const auto& arg : args) {
         argv.push_back(arg.c_str());
     }
-    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     Outcome outcome;
@@ -57,6 +62,18 @@ Outcome RunProgram(const std::string& options, const std::optional<std::string>&
     return outcome;
 }
 
+// Runs the program on `input` in a file.
+Outcome RunProgram(const std::string& options, const std::optional<std::string>& pin,
+                   const std::string& input) {
+    const int in = memfd_create("input", MFD_CLOEXEC);
+    EXPECT_EQ(write(in, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    lseek(in, 0, SEEK_SET);
+    Outcome outcome = RunProgramOn(in, options, pin);
+    outcome.read = lseek(in, 0, SEEK_CUR);
+    close(in);
+    return outcome;
+}
+
 struct Refusal {
     const char* name;
     std::string options;
@@ -64,13 +81,15 @@ struct Refusal {
     std::string input;
     int status;
     std::string message;  // the whole first line of a refusal, part of a usage error's
+    int in = -1;          // a descriptor to read instead of `input`
 };
 
 class Refusals : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(Refusals, SayWhyOnStandardErrorAndWriteNothing) {
     const Refusal& c = GetParam();
-    const Outcome outcome = RunProgram(c.options, c.pin, c.input);
+    const Outcome outcome =
+        c.in >= 0 ? RunProgramOn(c.in, c.options, c.pin) : RunProgram(c.options, c.pin, c.input);
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(outcome.out, "");
     const std::string firstLine = outcome.err.substr(0, outcome.err.find('\n'));
@@ -106,6 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "The Txt Is Not UTF-8 From Byte Offset 0"},
         Refusal{"NotUtf8BeforeLength", "", "12345678", TooLong + "\xFF", 1,
                 "The Txt Is Not UTF-8 From Byte Offset 32767"},
+        // A failed read is no end of the text.
+        Refusal{"InputADirectory", "", "12345678", "", 1,
+                "The Txt Could Not Be Read: Is a directory", open(".", O_RDONLY | O_CLOEXEC)},
+        Refusal{"InputNotOpen", "", "12345678", "", 1,
+                "The Txt Could Not Be Read: Bad file descriptor", 987},
         Refusal{"PinOnTheCommandLine", "--pin 12345678", std::nullopt, Plain, 2, "--pin-fd FD"},
         Refusal{"ClassicWithKeys", "--classic --keys 01 02 03 04", "12345678", Plain, 2,
                 "excludes"},
@@ -167,6 +191,15 @@ TEST(Program, GivesLfAndCrLfTextsOneCipherEachWithItsOwnLineBreaks) {
     EXPECT_EQ(lf.out, "Ml\nl$\n");
     EXPECT_EQ(crLf.out, "Ml\r\nl$\r\n");
     EXPECT_EQ(RunProgram("--classic --inverse", "12345678", "Ml\rl$\n").out, "ab\rcd\n");
+}
+
+// The longest text of 3-byte characters is taken; one byte more is refused once read.
+TEST(Program, ReadsNoFurtherThanTheLongestTextCanReach) {
+    const std::string longest = EncodeUtf8(std::u16string(MaxTextLength, u'\u20AC'));
+    EXPECT_EQ(RunProgram("", "12345678", longest).status, ExitDone);
+    const Outcome tooLong = RunProgram("", "12345678", longest + std::string(1 << 20, 'a'));
+    EXPECT_EQ(tooLong.err, "velk-encrypt-decrypt: " + std::string(TextTooLongRefusal) + "\n");
+    EXPECT_EQ(tooLong.read, static_cast<off_t>(longest.size() + 1));
 }
 
 TEST(Program, HelpGoesToStandardOutput) {
