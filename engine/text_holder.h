@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "engine/wipe.h"
+
 namespace velk {
 
 // A text holder offers exactly two operations. Either may throw; a pass lets
@@ -14,14 +16,18 @@ public:
     virtual void ReplaceText(std::u16string text) = 0;
 };
 
-// A holder that keeps its text in memory.
+// A holder that keeps its text in memory and overwrites each text it lets
+// go. What ReadText hands out is the caller's to wipe.
 class MemoryTextHolder final : public TextHolder {
 public:
     MemoryTextHolder() = default;
     explicit MemoryTextHolder(std::u16string text) : text_(std::move(text)) {}
+    MemoryTextHolder(const MemoryTextHolder&) = delete;
+    MemoryTextHolder& operator=(const MemoryTextHolder&) = delete;
+    ~MemoryTextHolder() override { Wipe(text_); }
 
     std::u16string ReadText() const override { return text_; }
-    void ReplaceText(std::u16string text) override { text_ = std::move(text); }
+    void ReplaceText(std::u16string text) override { Replace(text_, std::move(text)); }
 
 private:
     std::u16string text_;
