@@ -161,10 +161,22 @@ TEST_F(WindowTest, PinTakesDigitsUpToEightAndEditingKeysWithoutBeeping) {
     EXPECT_EQ(desktop.beeps, 0);
 }
 
-// Every typed character but the digits: box and clipboard as they were, one
-// beep. The control keys come as the X11 platform sends them.
-TEST_F(WindowTest, PinCancelsEveryOtherCharacterWithOneBeep) {
+// The box's own context menu, open.
+QMenu& ContextMenu(QLineEdit& box) {
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, {5, 5}, box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&box, &request);
+    return *box.findChild<QMenu*>();
+}
+
+// Every typed character but the digits, and the copy and cut keys: box and
+// clipboard as they were, one beep. The control keys come as the X11
+// platform sends them. The context menu has no Copy and no Cut, also while
+// a run holds the box read-only. (The primary selection is the end-to-end
+// test's: this platform has none.)
+TEST_F(WindowTest, PinCancelsEveryOtherCharacterAndEveryCopyWithOneBeep) {
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, QChar> typed[] = {
+        {Qt::Key_Insert, Qt::ControlModifier, QChar()},
+        {Qt::Key_Delete, Qt::ShiftModifier, QChar()},
         {Qt::Key_A, Qt::NoModifier, 'a'},
         {Qt::Key_Space, Qt::NoModifier, ' '},
         {Qt::Key_Minus, Qt::NoModifier, '-'},
@@ -181,35 +193,48 @@ TEST_F(WindowTest, PinCancelsEveryOtherCharacterWithOneBeep) {
     QGuiApplication::clipboard()->setText("5678");
     int beeps = 0;
     for (const auto& [key, modifiers, text] : typed) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text.isNull() ? QString() : text);
         QApplication::sendEvent(&Pin(), &press);
         EXPECT_EQ(Pin().text() + Pin().selectedText(), "123423") << key;
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "5678") << key;
         EXPECT_EQ(desktop.beeps, ++beeps) << key;
     }
+    for (const bool readOnly : {false, true}) {
+        Pin().setReadOnly(readOnly);
+        QMenu& menu = ContextMenu(Pin());
+        for (const QAction* item : menu.actions()) {
+            EXPECT_FALSE(item->text().startsWith("&Copy") || item->text().startsWith("Cu&t"))
+                << item->text().toStdString();
+        }
+        delete &menu;
+    }
 }
 
 // Every way a text reaches the box but typing and the middle click (that is
-// the end-to-end test's); a drop goes in beside the selection.
+// the end-to-end test's); assistive technology puts it in place of the
+// selection as the others do, a drop beside it. Screen readers read the box.
 TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
     QMimeData data;
+    QAccessibleInterface& access = *QAccessible::queryAccessibleInterface(&Pin());
     const std::function<void()> ways[] = {
         [&] { QTest::keyClick(&Pin(), Qt::Key_Insert, Qt::ShiftModifier); },
         [&] {
-            QContextMenuEvent request(QContextMenuEvent::Keyboard, {5, 5},
-                                      Pin().mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(&Pin(), &request);
-            for (QAction* item : Pin().findChild<QMenu*>()->actions()) {
+            QMenu& menu = ContextMenu(Pin());
+            for (QAction* item : menu.actions()) {
                 if (item->text().startsWith("&Paste") && item->isEnabled()) {
                     item->trigger();
                 }
             }
-            Pin().findChild<QMenu*>()->close();
+            delete &menu;
         },
         [&] {
             QInputMethodEvent commit;
             commit.setCommitString(data.text());
             QApplication::sendEvent(&Pin(), &commit);
+        },
+        [&] {
+            const int start = Pin().hasSelectedText() ? 0 : Pin().cursorPosition();
+            access.editableTextInterface()->replaceText(start, Pin().cursorPosition(), data.text());
         },
         [&] {
             QDragEnterEvent enter({60, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -220,14 +245,14 @@ TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
     // Before, inserted, after (refused when it equals before); a selected
     // box is written as its text between brackets.
     const std::array<const char*, 3> insertions[] = {
-        {"", "87654321", "87654321"}, {"1234", "5678", "12345678"}, {"[12345678]", "9", "9"},
-        {"", "12ab5678", ""},         {"", "123456789", ""},        {"1234", "56789", "1234"},
-        {"", "1234567\u0661", ""},    {"[1234]", "", "1234"}};
+        {"", "87654321", "87654321"}, {"1234", "5678", "12345678"},   {"[12345678]", "9", "9"},
+        {"", "12ab5678", ""},         {"[1234]", "abc DEF!", "1234"}, {"", "123456789", ""},
+        {"1234", "56789", "1234"},    {"", "1234567\u0661", ""},      {"[1234]", "", "1234"}};
     for (const auto& [before, inserted, after] : insertions) {
         const QString box = QString(before).remove('[').remove(']');
         const bool selected = before[0] == '[';
         // Nothing to insert is no input, no drop and no Paste in the menu.
-        for (int way = 0; way < (QString(inserted).isEmpty() ? 1 : (selected ? 3 : 4)); ++way) {
+        for (int way = 0; way < (QString(inserted).isEmpty() ? 1 : (selected ? 4 : 5)); ++way) {
             Pin().setText(box);
             if (selected) {
                 Pin().selectAll();
@@ -238,6 +263,7 @@ TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
             ways[static_cast<std::size_t>(way)]();
             EXPECT_EQ(Pin().text(), after) << inserted << " way " << way;
             EXPECT_EQ(desktop.beeps, box == after ? 1 : 0) << inserted << " way " << way;
+            EXPECT_EQ(access.textInterface()->text(0, 8), after);
         }
     }
 }
