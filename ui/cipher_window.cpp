@@ -167,7 +167,7 @@ void CipherWindow::BuildControls() {
         [this] { desktop_.beep(); });
     Place(*txtKey, edition_.txtKey);
 
-    Text1 = new QPlainTextEdit(client);
+    Text1 = new TextBox(client, [this] { Refuse(FromAscii(TextTooLongRefusal)); });
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

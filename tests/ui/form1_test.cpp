@@ -302,6 +302,39 @@ TEST_F(WindowTest, EachRefusalShowsItsMessageAndChangesNothing) {
     EXPECT_FALSE(Action("CopyToClipboard").isEnabled());
 }
 
+// A paste that would make the text longer than a run takes (a line break
+// counting two) is refused whole with the runs' message, however long it is;
+// what fits goes in, in place of the selection too. Every way of pasting and
+// dropping comes to the same place.
+TEST_F(WindowTest, TextRefusesAPasteTooLongForARunWhole) {
+    const QString longest(MaxTextLength, 'a');
+    // Before, whether it is selected, pasted, whether it is taken.
+    const std::tuple<QString, bool, QString, bool> pastes[] = {
+        {"a\n", false, longest.left(MaxTextLength - 3), true},
+        {"a\n", false, longest.left(MaxTextLength - 2), false},
+        {"", false, longest.left(MaxTextLength - 2) + "\r\n", true},
+        {longest, true, "b", true},
+        {"", false, QString(10 << 20, 'a'), false}};
+    for (const auto& [before, selected, pasted, taken] : pastes) {
+        Text1().setPlainText(before);
+        if (selected) {
+            Text1().selectAll();
+        }
+        QGuiApplication::clipboard()->setText(pasted);
+        desktop.messages.clear();
+        QTest::keyClick(&Text1(), Qt::Key_V, Qt::ControlModifier);
+        const QString after = QString(pasted).replace("\r\n", "\n") + (selected ? "" : before);
+        EXPECT_EQ(Box(), taken ? after : before) << pasted.size();
+        ASSERT_EQ(desktop.messages.size(), taken ? 0u : 1u) << pasted.size();
+        if (!taken) {
+            EXPECT_EQ(desktop.messages[0].text,
+                      "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
+            EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
+            EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+        }
+    }
+}
+
 // Bytes glibc holds on the heap now; under AddressSanitizer, whose allocator
 // glibc does not see, LeakSanitizer watches the heap instead.
 std::size_t HeapInUse() {
