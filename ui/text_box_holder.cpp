@@ -10,6 +10,7 @@
 
 #include "engine/line_breaks.h"
 #include "engine/passes.h"
+#include "engine/wipe.h"
 #include "ui/pin_filter.h"
 
 namespace velk::ui {
@@ -80,12 +81,27 @@ void ReplaceBoxText(QPlainTextEdit& box, const QString& text) {
     cursor.endEditBlock();
 }
 
+void WipeText(QString& text) {
+    if (!text.isEmpty()) {
+        // data() gives this string its own characters first where it shares
+        // them, so what another string holds stays as it is.
+        WipeBytes(text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar));
+    }
+    text.clear();
+}
+
 std::u16string TextBoxHolder::ReadText() const {
-    return BoxText(box_).toStdU16String();
+    QString text = BoxText(box_);
+    std::u16string read = text.toStdU16String();
+    WipeText(text);
+    return read;
 }
 
 void TextBoxHolder::ReplaceText(std::u16string text) {
-    ReplaceBoxText(box_, QString::fromStdU16String(text));
+    QString replacement = QString::fromStdU16String(text);
+    Wipe(text);
+    ReplaceBoxText(box_, replacement);
+    WipeText(replacement);
 }
 
 }  // namespace velk::ui

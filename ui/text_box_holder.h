@@ -36,7 +36,8 @@ private:
 // paragraphs, so CR LF, a lone CR and U+2029 all enter it as one break, which
 // this holder reads as LF; so do U+FDD0 and U+FDD1, which the box's document
 // takes for frame marks. Every other unit, NBSP, U+2028 and lone surrogates
-// included, is read back exactly as it went in.
+// included, is read back exactly as it went in. The copies it makes on the
+// way are overwritten; the box's own storage is Qt's.
 class TextBoxHolder final : public TextHolder {
 public:
     explicit TextBoxHolder(QPlainTextEdit& box) : box_(box) {}
@@ -55,5 +56,9 @@ QString BoxText(const QPlainTextEdit& box);
 
 // Replaces the text of `box` as one undo step.
 void ReplaceBoxText(QPlainTextEdit& box, const QString& text);
+
+// Overwrites the characters `text` holds (its own copy, where it shares them)
+// and leaves it empty. The strings made here hold exactly their text.
+void WipeText(QString& text);
 
 }  // namespace velk::ui

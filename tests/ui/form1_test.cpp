@@ -15,7 +15,9 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "classic/fixed_keys.h"
 #include "classic/form1.h"
+#include "engine/key_preparation.h"
 #include "engine/passes.h"
 #include "tests/ui/window_fixture.h"
 
@@ -422,30 +424,61 @@ TEST_F(WindowTest, ClosingDuringARunEndsItAfterTheCurrentRound) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-// A window whose key preparation fails mid-run, as no input the checks let
-// through can make the real editions do.
-class FailingWindow final : public CipherWindow {
+// A classic window that shows its cipher state, and whose key preparation
+// fails at a chosen pass, as no input the checks let through can make the
+// real editions do.
+class StateWindow final : public CipherWindow {
 public:
-    explicit FailingWindow(Desktop& desktop) : CipherWindow(classic::ClassicEdition(), desktop) {
+    explicit StateWindow(Desktop& desktop) : CipherWindow(classic::ClassicEdition(), desktop) {
         LoadCommon();
     }
+    const CipherState& State() const { return cipherState_; }
+    int failingPass = 0;
 
 protected:
-    void PrepareRunPass(CipherState&, std::u16string_view) override {
-        throw std::runtime_error("preparation failed");
+    void PrepareRunPass(CipherState& state, std::u16string_view pin) override {
+        if (PassCounter == failingPass) {
+            throw std::runtime_error("preparation failed");
+        }
+        PreparePass(state, classic::FixedMasterKeySet(), pin);
     }
 };
 
-using FailedRunTest = WindowTestOf<FailingWindow>;
+using StateWindowTest = WindowTestOf<StateWindow>;
 
-TEST_F(FailedRunTest, IsReportedAndLeavesTheTextAndCopyAsTheyWere) {
-    RunCommand("EncryptTxt", "keep me", "12345678");
+TEST_F(StateWindowTest, FailedRunIsReportedAndLeavesTheTextAndCopyAsTheyWere) {
+    window->failingPass = 2;
+    RunCommand("EncryptTxt", "keep me", "12345678", "02");
     EXPECT_EQ(Box(), "keep me");
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text, "The Txt Could Not Be Worked On; It Is Left As It Was");
     EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(Action("CopyToClipboard").isEnabled() || desktop.busy);
     EXPECT_TRUE(Label("Label3").isHidden());
+}
+
+// The keys a run prepared from the PIN are gone once it ends: completed,
+// failed, or cut short by the end of the program.
+TEST_F(StateWindowTest, RunLeavesNoKeyMaterialBehindHoweverItEnds) {
+    const auto wiped = [this] {
+        const CipherState& state = window->State();
+        return std::all_of(state.workingKeys.begin(), state.workingKeys.end(),
+                           [](const std::u16string& key) { return key.empty(); }) &&
+               state.pinOffsets == PinOffsets{} && state.counters == StepCounters{} &&
+               state.passState == PassState{};
+    };
+    for (const auto& [failingPass, closes] : {std::pair{0, false}, {2, false}, {0, true}}) {
+        bool prepared = false;
+        window->failingPass = failingPass;
+        desktop.onProcessEvents = [&, closing = closes] {
+            prepared = !wiped();
+            if (closing) {
+                window->close();
+            }
+        };
+        RunCommand("EncryptTxt", "text", "12345678", "02");
+        EXPECT_TRUE(prepared && wiped()) << failingPass << closes;
+    }
 }
 
 TEST_F(WindowTest, CopyPutsTheBoxTextOnTheClipboardOrSaysItCouldNot) {
