@@ -44,7 +44,11 @@ bool IsKey(std::u16string_view key) {
 }
 
 std::u16string TurnKey(std::u16string_view key, int n) {
-    std::u16string turned(key.substr(static_cast<std::size_t>(n), KeyLength - n));
+    // One buffer from the start: growing it would leave a piece of the
+    // turned key behind.
+    std::u16string turned;
+    turned.reserve(KeyLength);
+    turned.append(key.substr(static_cast<std::size_t>(n), KeyLength - n));
     turned.append(key.substr(0, static_cast<std::size_t>(n)));
     return turned;
 }

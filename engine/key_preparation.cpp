@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "engine/wipe.h"
+
 namespace velk {
 
 KeySet SelectKeys(const KeyLibrary& library, const std::array<KeyNumber, 4>& numbers) {
@@ -16,7 +18,7 @@ KeySet SelectKeys(const KeyLibrary& library, const std::array<KeyNumber, 4>& num
 void PrepareWorkingKeys(CipherState& state, const KeySet& master, const PinOffsets& offsets) {
     state.workingKeys[0] = master[0];
     for (std::size_t i = 0; i < offsets.size(); ++i) {
-        state.workingKeys[i + 1] = TurnKey(master[i + 1], offsets[i]);
+        Replace(state.workingKeys[i + 1], TurnKey(master[i + 1], offsets[i]));
     }
     state.pinOffsets = offsets;
     state.counters = {offsets[0], offsets[1], offsets[2]};

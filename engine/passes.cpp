@@ -206,7 +206,7 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
 
     // The state the character-by-character procedure leaves behind.
     for (std::size_t s = 1; s <= 4; ++s) {
-        state.workingKeys[s] = TurnKey(state.workingKeys[s], turns[s]);
+        Replace(state.workingKeys[s], TurnKey(state.workingKeys[s], turns[s]));
     }
     state.counters = counters;
     state.passState.Position = static_cast<std::int16_t>(text.size() + 1);

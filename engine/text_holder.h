@@ -16,20 +16,18 @@ public:
     virtual void ReplaceText(std::u16string text) = 0;
 };
 
-// A holder that keeps its text in memory, and wipes each text it lets go of.
+// A holder that keeps its text in memory and overwrites each text it lets
+// go. What ReadText hands out is the caller's to wipe.
 class MemoryTextHolder final : public TextHolder {
 public:
     MemoryTextHolder() = default;
     explicit MemoryTextHolder(std::u16string text) : text_(std::move(text)) {}
-    ~MemoryTextHolder() override { Wipe(text_); }
     MemoryTextHolder(const MemoryTextHolder&) = delete;
     MemoryTextHolder& operator=(const MemoryTextHolder&) = delete;
+    ~MemoryTextHolder() override { Wipe(text_); }
 
     std::u16string ReadText() const override { return text_; }
-    void ReplaceText(std::u16string text) override {
-        Wipe(text_);
-        text_ = std::move(text);
-    }
+    void ReplaceText(std::u16string text) override { Replace(text_, std::move(text)); }
 
 private:
     std::u16string text_;

@@ -30,6 +30,17 @@ void Wipe(std::string& text) {
     WipeString(text);
 }
 
+void Wipe(std::vector<std::u16string>& texts) {
+    for (auto& text : texts) {
+        Wipe(text);
+    }
+}
+
+void Replace(std::u16string& secret, std::u16string text) {
+    secret.swap(text);
+    Wipe(text);
+}
+
 void Wipe(CipherState& state) {
     for (auto& key : state.workingKeys) {
         Wipe(key);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "engine/cipher_state.h"
 
@@ -18,6 +19,11 @@ void WipeBytes(void* data, std::size_t size);
 // are out of reach; reserve first where that matters.
 void Wipe(std::u16string& text);
 void Wipe(std::string& text);
+void Wipe(std::vector<std::u16string>& texts);
+
+// Puts `text` in place of `secret` and overwrites the text `secret` held,
+// where an assignment would free it as it was.
+void Replace(std::u16string& secret, std::u16string text);
 
 // Overwrites the working keys, the PIN offsets, the counters and the pass
 // state: everything from which the PIN could be worked out.

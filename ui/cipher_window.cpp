@@ -26,6 +26,7 @@
 
 #include "engine/line_breaks.h"
 #include "engine/passes.h"
+#include "engine/wipe.h"
 #include "ui/closing_slide.h"
 #include "ui/pin_filter.h"
 #include "ui/text_box_holder.h"
@@ -167,7 +168,7 @@ void CipherWindow::BuildControls() {
         [this] { desktop_.beep(); });
     Place(*txtKey, edition_.txtKey);
 
-    Text1 = new QPlainTextEdit(client);
+    Text1 = new TextBox(client, [this] { Refuse(FromAscii(TextTooLongRefusal)); });
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -263,6 +264,7 @@ void CipherWindow::LoadCommon() {
 
 std::vector<std::u16string> CipherWindow::KeyTexts() const {
     std::vector<std::u16string> texts;
+    texts.reserve(Kk.size());  // growing would leave copies behind
     for (const QComboBox* picker : Kk) {
         if (picker != nullptr) {
             texts.push_back(picker->currentText().toStdU16String());
@@ -292,8 +294,16 @@ void CipherWindow::RunPasses(Direction direction) {
     if (ending_ || running_) {
         return;
     }
-    const std::u16string pin = txtKey->text().toStdU16String();
-    if (!CheckRunInput(pin, KeyTexts())) {
+    // Every copy of the PIN, the key texts, the text and the cipher state
+    // made here is overwritten on every way out. Out of reach stay the
+    // controls' own storage (the PIN box's text and Text1's document, which
+    // with its undo history keeps the texts it held before) and the strings
+    // Qt makes of them on its way.
+    std::u16string pin = txtKey->text().toStdU16String();
+    const WipedAtEnd wipePin(pin);
+    std::vector<std::u16string> keyTexts = KeyTexts();
+    const WipedAtEnd wipeKeyTexts(keyTexts);
+    if (!CheckRunInput(pin, keyTexts)) {
         return;
     }
     const std::optional<int> passCount = ReadPassCount(Combo1->currentText().toStdU16String());
@@ -304,19 +314,25 @@ void CipherWindow::RunPasses(Direction direction) {
     // The passes work on a copy of the box's text, with CR LF line breaks,
     // which is written back once at the end: the whole run is one undo step
     // of Text1.
-    std::u16string text = ToCrLf(TextBoxHolder(*Text1).ReadText()).text;
+    std::u16string boxText = TextBoxHolder(*Text1).ReadText();
+    std::u16string text = ToCrLf(boxText).text;
+    Wipe(boxText);
+    const WipedAtEnd wipeText(text);
     if (!FitsPass(text.size())) {
         Refuse(FromAscii(TextTooLongRefusal));
         return;
     }
     MemoryTextHolder work(std::move(text));
+    const WipedAtEnd wipeState(cipherState_);
 
     running_ = true;
     SetLocked(true);
     bool completed = true;
     try {
         for (PassCounter = 1; PassCounter <= *passCount; ++PassCounter) {
-            PrepareRunPass(cipherState_, txtKey->text().toStdU16String());
+            std::u16string passPin = txtKey->text().toStdU16String();
+            const WipedAtEnd wipePassPin(passPin);
+            PrepareRunPass(cipherState_, passPin);
             Label3->setText(text::Working);
             Label3->show();
             desktop_.processEventsOnce();

@@ -99,10 +99,12 @@ protected:
     QAction* CopyToClipboard = nullptr;
     QAction* Exit1 = nullptr;
 
-    // The output buffer of a pass; no control.
+    // The output buffer of a pass, which overwrites what it lets go; no
+    // control.
     MemoryTextHolder Text2;
 
-    // The state a run prepares and its passes advance.
+    // The state a run prepares and its passes advance; overwritten when the
+    // run ends, however it ends.
     CipherState cipherState_;
     std::int16_t PassCounter = 0;
 

@@ -33,8 +33,9 @@ public:
     // Handles the pending window events once and returns.
     virtual void processEventsOnce() = 0;
 
-    // Empties the clipboard and puts `text` on it as plain text. True only
-    // when reading the clipboard back gives exactly `text`.
+    // Empties the clipboard and puts `text` on it as plain text, marked as a
+    // secret for clipboard managers. True only when reading the clipboard
+    // back gives exactly `text`.
     virtual bool setClipboardText(const QString& text) = 0;
 
     // The geometry of `window` as the closing slide moves it.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 
 #include "engine/key_preparation.h"
+#include "engine/wipe.h"
 
 namespace velk::ui {
 
@@ -52,7 +53,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::PrepareRunPass(CipherState& state, std::u16string_view pin) {
-    PreparePass(state, keyLibrary_, pin, KeyTexts());
+    std::vector<std::u16string> keyTexts = KeyTexts();
+    const WipedAtEnd wipeKeyTexts(keyTexts);
+    PreparePass(state, keyLibrary_, pin, keyTexts);
 }
 
 }  // namespace velk::ui

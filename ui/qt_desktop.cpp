@@ -9,11 +9,13 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QWidget>
 
 #include "ui/closing_slide.h"
 #include "ui/edition.h"
+#include "ui/pin_filter.h"
 
 namespace velk::ui {
 
@@ -118,8 +120,14 @@ bool QtDesktop::setClipboardText(const QString& text) {
     if (clipboard == nullptr) {
         return false;
     }
+    auto* data = new QMimeData;
+    data->setText(text);
+    // Clipboard managers that honour the hint keep the text out of their
+    // history and their sync.
+    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    MarkAsWindowText(*data);
     clipboard->clear();
-    clipboard->setText(text);
+    clipboard->setMimeData(data);
     return clipboard->text() == text;
 }
 

@@ -1,10 +1,69 @@
 #include "ui/text_box_holder.h"
 
-#include <QPlainTextEdit>
+#include <algorithm>
+#include <string_view>
+
+#include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "engine/line_breaks.h"
+#include "engine/passes.h"
+#include "engine/wipe.h"
+#include "ui/pin_filter.h"
+
 namespace velk::ui {
+
+namespace {
+
+// The length a text gets once in the box, as the passes count it: each unit
+// that the box makes a paragraph break counts two.
+qsizetype PassLength(const QString& text) {
+    const QStringView view(text);
+    const auto frameMarksAndSeparators = std::count_if(view.begin(), view.end(), [](QChar c) {
+        return c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+    });
+    return static_cast<qsizetype>(CrLfLength(std::u16string_view(view.utf16(), view.size()))) +
+           frameMarksAndSeparators;
+}
+
+// The same for what `cursor` spans of its document: the characters, each
+// paragraph break among them once more.
+qsizetype PassLength(const QTextCursor& cursor) {
+    const QTextDocument& document = *cursor.document();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    return end - start + document.findBlock(end).blockNumber() -
+           document.findBlock(start).blockNumber();
+}
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent, std::function<void()> tooLong)
+    : QPlainTextEdit(parent), tooLong_(std::move(tooLong)) {}
+
+void TextBox::insertFromMimeData(const QMimeData* source) {
+    if (source != nullptr && !isReadOnly()) {
+        QTextCursor all(document());
+        all.select(QTextCursor::Document);
+        const qsizetype after =
+            PassLength(all) - PassLength(textCursor()) + PassLength(source->text());
+        if (!FitsPass(static_cast<std::size_t>(after))) {
+            tooLong_();
+            return;
+        }
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+QMimeData* TextBox::createMimeDataFromSelection() const {
+    QMimeData* selection = QPlainTextEdit::createMimeDataFromSelection();
+    if (selection != nullptr) {
+        MarkAsWindowText(*selection);
+    }
+    return selection;
+}
 
 QString BoxText(const QPlainTextEdit& box) {
     // toPlainText() would turn NBSP into a blank and U+2028 into LF; the raw
@@ -22,12 +81,27 @@ void ReplaceBoxText(QPlainTextEdit& box, const QString& text) {
     cursor.endEditBlock();
 }
 
+void WipeText(QString& text) {
+    if (!text.isEmpty()) {
+        // data() gives this string its own characters first where it shares
+        // them, so what another string holds stays as it is.
+        WipeBytes(text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar));
+    }
+    text.clear();
+}
+
 std::u16string TextBoxHolder::ReadText() const {
-    return BoxText(box_).toStdU16String();
+    QString text = BoxText(box_);
+    std::u16string read = text.toStdU16String();
+    WipeText(text);
+    return read;
 }
 
 void TextBoxHolder::ReplaceText(std::u16string text) {
-    ReplaceBoxText(box_, QString::fromStdU16String(text));
+    QString replacement = QString::fromStdU16String(text);
+    Wipe(text);
+    ReplaceBoxText(box_, replacement);
+    WipeText(replacement);
 }
 
 }  // namespace velk::ui

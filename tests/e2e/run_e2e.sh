@@ -1,9 +1,10 @@
 #!/bin/bash
 # One use of a window program under a private X server by the menu's access
-# keys: half the PIN middle-clicked into the PIN box and nine digits refused, its
-# cipher text deciphers with velk-encrypt-decrypt --inverse, and the
-# program's cipher text deciphers in the window. Core dumps are off, and no
-# file under the fresh HOME, XDG folders and TMPDIR holds a secret.
+# keys: half the PIN middle-clicked into the PIN box and nine digits refused,
+# the PIN selected and copied without leaving the box, its cipher text
+# deciphers with velk-encrypt-decrypt --inverse, and the program's cipher
+# text deciphers in the window. Core dumps are off, and no file under the
+# fresh HOME, XDG folders and TMPDIR holds a secret.
 #
 #   run_e2e.sh <program> <velk-encrypt-decrypt> <v2|classic>
 set -u
@@ -48,6 +49,17 @@ for half in nine half; do
     keys End
     xdotool mousemove --window "$window" 340 30 click 2
     [ $half = nine ] && xdotool type --delay 60 "${pin:0:4}"
+done
+
+# Selected by keys and by a double click, the PIN reaches neither the
+# primary selection (which still held its second half from above) nor, by
+# Ctrl+Insert, the clipboard.
+step="the PIN stays in its box"
+keys End shift+Home ctrl+Insert
+xdotool mousemove --window "$window" 320 30 click --repeat 2 --delay 80 1
+for selection in primary clipboard; do
+    timeout 2 xclip -o -selection $selection 2>/dev/null | grep -q "${pin:4}" &&
+        fail "the $selection selection holds the PIN"
 done
 
 step="paste the text and encrypt"

@@ -15,7 +15,9 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "classic/fixed_keys.h"
 #include "classic/form1.h"
+#include "engine/key_preparation.h"
 #include "engine/passes.h"
 #include "tests/ui/window_fixture.h"
 
@@ -161,10 +163,22 @@ TEST_F(WindowTest, PinTakesDigitsUpToEightAndEditingKeysWithoutBeeping) {
     EXPECT_EQ(desktop.beeps, 0);
 }
 
-// Every typed character but the digits: box and clipboard as they were, one
-// beep. The control keys come as the X11 platform sends them.
-TEST_F(WindowTest, PinCancelsEveryOtherCharacterWithOneBeep) {
+// The box's own context menu, open.
+QMenu& ContextMenu(QLineEdit& box) {
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, {5, 5}, box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&box, &request);
+    return *box.findChild<QMenu*>();
+}
+
+// Every typed character but the digits, and the copy and cut keys: box and
+// clipboard as they were, one beep. The control keys come as the X11
+// platform sends them. The context menu has no Copy and no Cut, also while
+// a run holds the box read-only. (The primary selection is the end-to-end
+// test's: this platform has none.)
+TEST_F(WindowTest, PinCancelsEveryOtherCharacterAndEveryCopyWithOneBeep) {
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, QChar> typed[] = {
+        {Qt::Key_Insert, Qt::ControlModifier, QChar()},
+        {Qt::Key_Delete, Qt::ShiftModifier, QChar()},
         {Qt::Key_A, Qt::NoModifier, 'a'},
         {Qt::Key_Space, Qt::NoModifier, ' '},
         {Qt::Key_Minus, Qt::NoModifier, '-'},
@@ -181,35 +195,48 @@ TEST_F(WindowTest, PinCancelsEveryOtherCharacterWithOneBeep) {
     QGuiApplication::clipboard()->setText("5678");
     int beeps = 0;
     for (const auto& [key, modifiers, text] : typed) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text.isNull() ? QString() : text);
         QApplication::sendEvent(&Pin(), &press);
         EXPECT_EQ(Pin().text() + Pin().selectedText(), "123423") << key;
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "5678") << key;
         EXPECT_EQ(desktop.beeps, ++beeps) << key;
     }
+    for (const bool readOnly : {false, true}) {
+        Pin().setReadOnly(readOnly);
+        QMenu& menu = ContextMenu(Pin());
+        for (const QAction* item : menu.actions()) {
+            EXPECT_FALSE(item->text().startsWith("&Copy") || item->text().startsWith("Cu&t"))
+                << item->text().toStdString();
+        }
+        delete &menu;
+    }
 }
 
 // Every way a text reaches the box but typing and the middle click (that is
-// the end-to-end test's); a drop goes in beside the selection.
+// the end-to-end test's); assistive technology puts it in place of the
+// selection as the others do, a drop beside it. Screen readers read the box.
 TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
     QMimeData data;
+    QAccessibleInterface& access = *QAccessible::queryAccessibleInterface(&Pin());
     const std::function<void()> ways[] = {
         [&] { QTest::keyClick(&Pin(), Qt::Key_Insert, Qt::ShiftModifier); },
         [&] {
-            QContextMenuEvent request(QContextMenuEvent::Keyboard, {5, 5},
-                                      Pin().mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(&Pin(), &request);
-            for (QAction* item : Pin().findChild<QMenu*>()->actions()) {
+            QMenu& menu = ContextMenu(Pin());
+            for (QAction* item : menu.actions()) {
                 if (item->text().startsWith("&Paste") && item->isEnabled()) {
                     item->trigger();
                 }
             }
-            Pin().findChild<QMenu*>()->close();
+            delete &menu;
         },
         [&] {
             QInputMethodEvent commit;
             commit.setCommitString(data.text());
             QApplication::sendEvent(&Pin(), &commit);
+        },
+        [&] {
+            const int start = Pin().hasSelectedText() ? 0 : Pin().cursorPosition();
+            access.editableTextInterface()->replaceText(start, Pin().cursorPosition(), data.text());
         },
         [&] {
             QDragEnterEvent enter({60, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -220,14 +247,14 @@ TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
     // Before, inserted, after (refused when it equals before); a selected
     // box is written as its text between brackets.
     const std::array<const char*, 3> insertions[] = {
-        {"", "87654321", "87654321"}, {"1234", "5678", "12345678"}, {"[12345678]", "9", "9"},
-        {"", "12ab5678", ""},         {"", "123456789", ""},        {"1234", "56789", "1234"},
-        {"", "1234567\u0661", ""},    {"[1234]", "", "1234"}};
+        {"", "87654321", "87654321"}, {"1234", "5678", "12345678"},   {"[12345678]", "9", "9"},
+        {"", "12ab5678", ""},         {"[1234]", "abc DEF!", "1234"}, {"", "123456789", ""},
+        {"1234", "56789", "1234"},    {"", "1234567\u0661", ""},      {"[1234]", "", "1234"}};
     for (const auto& [before, inserted, after] : insertions) {
         const QString box = QString(before).remove('[').remove(']');
         const bool selected = before[0] == '[';
         // Nothing to insert is no input, no drop and no Paste in the menu.
-        for (int way = 0; way < (QString(inserted).isEmpty() ? 1 : (selected ? 3 : 4)); ++way) {
+        for (int way = 0; way < (QString(inserted).isEmpty() ? 1 : (selected ? 4 : 5)); ++way) {
             Pin().setText(box);
             if (selected) {
                 Pin().selectAll();
@@ -238,6 +265,7 @@ TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
             ways[static_cast<std::size_t>(way)]();
             EXPECT_EQ(Pin().text(), after) << inserted << " way " << way;
             EXPECT_EQ(desktop.beeps, box == after ? 1 : 0) << inserted << " way " << way;
+            EXPECT_EQ(access.textInterface()->text(0, 8), after);
         }
     }
 }
@@ -274,6 +302,39 @@ TEST_F(WindowTest, EachRefusalShowsItsMessageAndChangesNothing) {
     EXPECT_EQ(desktop.eventRounds + desktop.busyCalls, 0);
     EXPECT_TRUE(Label("Label3").isHidden());
     EXPECT_FALSE(Action("CopyToClipboard").isEnabled());
+}
+
+// A paste that would make the text longer than a run takes (a line break
+// counting two) is refused whole with the runs' message, however long it is;
+// what fits goes in, in place of the selection too. Every way of pasting and
+// dropping comes to the same place.
+TEST_F(WindowTest, TextRefusesAPasteTooLongForARunWhole) {
+    const QString longest(MaxTextLength, 'a');
+    // Before, whether it is selected, pasted, whether it is taken.
+    const std::tuple<QString, bool, QString, bool> pastes[] = {
+        {"a\n", false, longest.left(MaxTextLength - 3), true},
+        {"a\n", false, longest.left(MaxTextLength - 2), false},
+        {"", false, longest.left(MaxTextLength - 2) + "\r\n", true},
+        {longest, true, "b", true},
+        {"", false, QString(10 << 20, 'a'), false}};
+    for (const auto& [before, selected, pasted, taken] : pastes) {
+        Text1().setPlainText(before);
+        if (selected) {
+            Text1().selectAll();
+        }
+        QGuiApplication::clipboard()->setText(pasted);
+        desktop.messages.clear();
+        QTest::keyClick(&Text1(), Qt::Key_V, Qt::ControlModifier);
+        const QString after = QString(pasted).replace("\r\n", "\n") + (selected ? "" : before);
+        EXPECT_EQ(Box(), taken ? after : before) << pasted.size();
+        ASSERT_EQ(desktop.messages.size(), taken ? 0u : 1u) << pasted.size();
+        if (!taken) {
+            EXPECT_EQ(desktop.messages[0].text,
+                      "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
+            EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
+            EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+        }
+    }
 }
 
 // Bytes glibc holds on the heap now; under AddressSanitizer, whose allocator
@@ -363,30 +424,56 @@ TEST_F(WindowTest, ClosingDuringARunEndsItAfterTheCurrentRound) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-// A window whose key preparation fails mid-run, as no input the checks let
-// through can make the real editions do.
-class FailingWindow final : public CipherWindow {
+// A classic window that shows its cipher state, and whose key preparation
+// fails at a chosen pass, as no input the checks let through can make the
+// real editions do.
+class StateWindow final : public CipherWindow {
 public:
-    explicit FailingWindow(Desktop& desktop) : CipherWindow(classic::ClassicEdition(), desktop) {
+    explicit StateWindow(Desktop& desktop) : CipherWindow(classic::ClassicEdition(), desktop) {
         LoadCommon();
     }
+    const CipherState& State() const { return cipherState_; }
+    int failingPass = 0;
 
 protected:
-    void PrepareRunPass(CipherState&, std::u16string_view) override {
-        throw std::runtime_error("preparation failed");
+    void PrepareRunPass(CipherState& state, std::u16string_view pin) override {
+        if (PassCounter == failingPass) {
+            throw std::runtime_error("preparation failed");
+        }
+        PreparePass(state, classic::FixedMasterKeySet(), pin);
     }
 };
 
-using FailedRunTest = WindowTestOf<FailingWindow>;
+using StateWindowTest = WindowTestOf<StateWindow>;
 
-TEST_F(FailedRunTest, IsReportedAndLeavesTheTextAndCopyAsTheyWere) {
-    RunCommand("EncryptTxt", "keep me", "12345678");
-    EXPECT_EQ(Box(), "keep me");
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, "The Txt Could Not Be Worked On; It Is Left As It Was");
-    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
-    EXPECT_FALSE(Action("CopyToClipboard").isEnabled() || desktop.busy);
-    EXPECT_TRUE(Label("Label3").isHidden());
+// However a run ends (failed at its second pass, completed, cut short by the
+// end of the program) the keys it prepared from the PIN are gone. The failed
+// one is reported and leaves the text and Copy To Clipboard as they were.
+TEST_F(StateWindowTest, RunLeavesNoKeyMaterialBehindAndAFailedOneIsReported) {
+    for (const auto& [failingPass, closes] : {std::pair{2, false}, {0, false}, {0, true}}) {
+        bool prepared = false;
+        window->failingPass = failingPass;
+        desktop.onProcessEvents = [&, closing = closes] {
+            prepared = window->State().workingKeys != KeySet{};
+            if (closing) {
+                window->close();
+            }
+        };
+        RunCommand("EncryptTxt", "keep me", "12345678", "02");
+        const CipherState& state = window->State();
+        EXPECT_TRUE(prepared && state.workingKeys == KeySet{} && state.pinOffsets == PinOffsets{} &&
+                    state.counters == StepCounters{} && state.passState == PassState{})
+            << failingPass << closes;
+        if (failingPass != 0) {
+            EXPECT_EQ(Box(), "keep me");
+            ASSERT_EQ(desktop.messages.size(), 1u);
+            EXPECT_EQ(desktop.messages[0].text,
+                      "The Txt Could Not Be Worked On; It Is Left As It Was");
+            EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+            EXPECT_FALSE(Action("CopyToClipboard").isEnabled() || desktop.busy);
+            EXPECT_TRUE(Label("Label3").isHidden());
+        }
+    }
 }
 
 TEST_F(WindowTest, CopyPutsTheBoxTextOnTheClipboardOrSaysItCouldNot) {

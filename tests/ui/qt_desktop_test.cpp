@@ -27,6 +27,7 @@ TEST(QtDesktop, BusyPointerDoesNotStack) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// The text goes out marked secret for clipboard managers.
 TEST(QtDesktop, ClipboardTextReplacesWhateverItHeldAndIsReadBack) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::blue);
@@ -35,6 +36,8 @@ TEST(QtDesktop, ClipboardTextReplacesWhateverItHeldAndIsReadBack) {
     EXPECT_TRUE(desktop.setClipboardText(QString::fromUtf8("two\nlines \u00A0\u20AC")));
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("two\nlines \u00A0\u20AC"));
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"),
+              "secret");
     EXPECT_TRUE(desktop.setClipboardText(QString()));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
