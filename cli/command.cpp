@@ -179,6 +179,7 @@ int RunCommand(int argc, const char* const* argv, std::istream& in, std::ostream
 
     const std::u16string pin = Utf16(*pinBytes);
     std::vector<std::u16string> keys;
+    keys.reserve(options.keys.size());
     for (const auto& key : options.keys) {
         keys.push_back(Utf16(key));
     }

@@ -48,7 +48,7 @@ public:
         }
         echoOffTerminal = terminal;
         settingsToRestore = saved_;
-        struct sigaction action {};
+        struct sigaction action = {};
         action.sa_handler = &RestoreTerminalAndEnd;
         action.sa_flags = SA_RESETHAND;
         sigemptyset(&action.sa_mask);

@@ -23,9 +23,11 @@ void Wipe(std::string& text);
 // state: everything from which the PIN could be worked out.
 void Wipe(CipherState& state);
 
-// Overwrites a plain object (a table, an array of numbers) with zeros.
 template <class T>
-    requires std::is_trivially_copyable_v<T>
+concept TriviallyCopyable = std::is_trivially_copyable_v<T>;
+
+// Overwrites a plain object (a table, an array of numbers) with zeros.
+template <TriviallyCopyable T>
 void Wipe(T& object) {
     WipeBytes(&object, sizeof object);
 }

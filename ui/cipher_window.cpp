@@ -309,11 +309,14 @@ void CipherWindow::RunPasses(Direction direction) {
     }
     MemoryTextHolder work(std::move(text));
 
+    // ReadPassCount gives at most MaxPassCount, well inside PassCounter's 16-bit range.
+    const auto lastPass = static_cast<std::int16_t>(*passCount);
+
     running_ = true;
     SetLocked(true);
     bool completed = true;
     try {
-        for (PassCounter = 1; PassCounter <= *passCount; ++PassCounter) {
+        for (PassCounter = 1; PassCounter <= lastPass; ++PassCounter) {
             PrepareRunPass(cipherState_, txtKey->text().toStdU16String());
             Label3->setText(text::Working);
             Label3->show();

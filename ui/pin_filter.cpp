@@ -36,8 +36,8 @@ bool IsEditingKey(int key) {
 }
 
 bool AllAsciiDigits(const QString& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
+    return std::ranges::all_of(text,
+                               [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
 }
 
 }  // namespace
@@ -137,7 +137,7 @@ void PinBoxGuard::ShowContextMenu(const QPoint& globalPos) {
     // The box's own Paste, known by its caption in the box's translation,
     // pastes through the guard instead.
     const QList<QAction*> items = menu->actions();
-    const auto paste = std::find_if(items.begin(), items.end(), [](const QAction* item) {
+    const auto paste = std::ranges::find_if(items, [](const QAction* item) {
         return item->text().startsWith(QLineEdit::tr("&Paste"));
     });
     if (paste != items.end()) {

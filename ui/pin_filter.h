@@ -1,6 +1,7 @@
 // The guard of the PIN box: which keys it takes, and which texts from outside.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include <QClipboard>
@@ -12,7 +13,7 @@ class QPoint;
 
 namespace velk::ui {
 
-enum class PinKey { Pass, Cancel };
+enum class PinKey : std::uint8_t { Pass, Cancel };
 
 // Digits 0 to 9 (codes 48 to 57), Backspace and Tab pass, and so does every
 // key that types no character (the arrows, Delete, Home, End, Shift and the

@@ -293,7 +293,7 @@ TEST_F(WindowTest, RandomRunsGiveTheEngineResultAndTheTextBackWithoutHeapGrowth)
     for (int run = 0; run < 150 && !HasFailure(); ++run) {
         const std::size_t length = run % 25 == 24 ? MaxTextLength : run % 7 * 50;
         std::u16string plain = test::RandomText(random, length);
-        std::replace(plain.begin(), plain.end(), u'\r', u'\n');  // the box keeps LF only
+        std::ranges::replace(plain, u'\r', u'\n');  // the box keeps LF only
         std::shuffle(numbers.begin(), numbers.end(), random);
         test::KeyTexts keys;
         for (std::size_t i = 0; i < 4; ++i) {
