@@ -223,6 +223,7 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     std::u16string pin = Utf16(*pinBytes);
     const WipedAtEnd wipePin(pin);
     std::vector<std::u16string> keys;
+    keys.reserve(options.keys.size());
     for (const auto& key : options.keys) {
         keys.push_back(Utf16(key));
     }

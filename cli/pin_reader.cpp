@@ -79,10 +79,10 @@ extern "C" void RestoreTerminalAndStop(int signal) {
     // Stops as the default action would: that action back, and the signal,
     // held while its handler runs, let through once more. Returns when
     // continued; SIGCONT's handler, held until then, turns echo off again.
-    struct sigaction stop {};
+    struct sigaction stop = {};
     stop.sa_handler = SIG_DFL;
     sigemptyset(&stop.sa_mask);
-    struct sigaction handler {};
+    struct sigaction handler = {};
     sigaction(signal, &stop, &handler);
     sigset_t only;
     sigemptyset(&only);
@@ -146,7 +146,7 @@ public:
             return;  // not a terminal after all: nothing to turn off
         }
         for (std::size_t i = 0; i < Handled.size(); ++i) {
-            struct sigaction action {};
+            struct sigaction action = {};
             action.sa_handler = Handled[i].handler;
             action.sa_flags = static_cast<int>(Handled[i].flags);
             action.sa_mask = HandledSignals();

@@ -22,7 +22,7 @@ using Index = std::uint8_t;
 constexpr std::size_t Length = KeyLength;
 using Table = std::array<Index, Length>;
 
-enum class Direction { Forward, Inverse };
+enum class Direction : std::uint8_t { Forward, Inverse };
 
 constexpr char16_t Euro = u'\u20AC';
 

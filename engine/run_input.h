@@ -14,7 +14,7 @@ namespace velk {
 inline constexpr int PinCharacters = 8;
 inline constexpr int MaxPassCount = 256;
 
-enum class RunInputCheck {
+enum class RunInputCheck : std::uint8_t {
     Ok,
     PinEmpty,      // no PIN at all
     KeysTheSame,   // two key texts are equal, compared as texts

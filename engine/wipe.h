@@ -29,7 +29,6 @@ void Replace(std::u16string& secret, std::u16string text);
 // state: everything from which the PIN could be worked out.
 void Wipe(CipherState& state);
 
-// Overwrites a plain object (a table, an array of numbers) with zeros.
 template <class T>
 concept PlainObject = std::is_trivially_copyable_v<T>;
 template <PlainObject T>

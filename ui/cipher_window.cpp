@@ -325,11 +325,14 @@ void CipherWindow::RunPasses(Direction direction) {
     MemoryTextHolder work(std::move(text));
     const WipedAtEnd wipeState(cipherState_);
 
+    // ReadPassCount gives at most MaxPassCount, well inside PassCounter's 16-bit range.
+    const auto lastPass = static_cast<std::int16_t>(*passCount);
+
     running_ = true;
     SetLocked(true);
     bool completed = true;
     try {
-        for (PassCounter = 1; PassCounter <= *passCount; ++PassCounter) {
+        for (PassCounter = 1; PassCounter <= lastPass; ++PassCounter) {
             std::u16string passPin = txtKey->text().toStdU16String();
             const WipedAtEnd wipePassPin(passPin);
             PrepareRunPass(cipherState_, passPin);

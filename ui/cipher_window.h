@@ -69,7 +69,7 @@ public:
     bool IsEnding() const { return ending_; }
 
 protected:
-    enum class Direction { Forward, Inverse };
+    enum class Direction : std::uint8_t { Forward, Inverse };
 
     // The per-pass preparation of the edition's keys from `pin`.
     virtual void PrepareRunPass(CipherState& state, std::u16string_view pin) = 0;

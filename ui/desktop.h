@@ -1,6 +1,7 @@
 // Everything a window shows or does on the desktop besides its own controls.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include <QString>
@@ -11,7 +12,7 @@ namespace velk::ui {
 
 class SlideFrame;
 
-enum class MessageIcon { Critical, Information };
+enum class MessageIcon : std::uint8_t { Critical, Information };
 
 // The window's way to the desktop: message boxes, the beep, the mouse
 // pointer, event processing, the clipboard and ending the program. The Qt

@@ -38,8 +38,8 @@ bool IsEditingKey(int key) {
 }
 
 bool AllAsciiDigits(const QString& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
+    return std::ranges::all_of(text,
+                               [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
 }
 
 // True when `inserted` fits in place of `removed` characters of the box.

@@ -2,6 +2,7 @@
 // and that the PIN never leaves the box.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include <QClipboard>
@@ -14,7 +15,7 @@ class QPoint;
 
 namespace velk::ui {
 
-enum class PinKey { Pass, Cancel };
+enum class PinKey : std::uint8_t { Pass, Cancel };
 
 // Digits 0 to 9 (codes 48 to 57), Backspace and Tab pass, and so does every
 // key that types no character (the arrows, Delete, Home, End, Shift and the

@@ -21,7 +21,7 @@ namespace {
 // that the box makes a paragraph break counts two.
 qsizetype PassLength(const QString& text) {
     const QStringView view(text);
-    const auto frameMarksAndSeparators = std::count_if(view.begin(), view.end(), [](QChar c) {
+    const auto frameMarksAndSeparators = std::ranges::count_if(view, [](QChar c) {
         return c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
     });
     return static_cast<qsizetype>(CrLfLength(std::u16string_view(view.utf16(), view.size()))) +

@@ -163,8 +163,8 @@ TEST(Program, EnciphersAsTheWindowsDoAndDeciphersWithInverse) {
 // Line breaks and NULs: no Alphabet character's UTF-8 holds any of these bytes.
 std::string ControlBytes(const std::string& text) {
     std::string found;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(found),
-                 [](char byte) { return byte == '\r' || byte == '\n' || byte == '\0'; });
+    std::ranges::copy_if(text, std::back_inserter(found),
+                         [](char byte) { return byte == '\r' || byte == '\n' || byte == '\0'; });
     return found;
 }
 
