@@ -32,19 +32,20 @@ void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
 CrLfText ToCrLf(std::u16string_view text) {
     CrLfText result;
     result.text.reserve(CrLfLength(text));
-    ReadLineBreaks(
-        text, [&](char16_t unit) { result.text.push_back(unit); },
-        [&](LineBreak form) {
-            result.text.append({Cr, Lf});
-            result.breaks.push_back(form);
-        });
+    const auto unit = [&](char16_t c) { result.text.push_back(c); };
+    const auto lineBreak = [&](LineBreak form) {
+        result.text.append({Cr, Lf});
+        result.breaks.push_back(form);
+    };
+    ReadLineBreaks(text, unit, lineBreak);
     return result;
 }
 
 std::size_t CrLfLength(std::u16string_view text) {
     std::size_t length = 0;
-    ReadLineBreaks(
-        text, [&](char16_t) { ++length; }, [&](LineBreak) { length += 2; });
+    const auto unit = [&](char16_t) { ++length; };
+    const auto lineBreak = [&](LineBreak) { length += 2; };
+    ReadLineBreaks(text, unit, lineBreak);
     return length;
 }
 

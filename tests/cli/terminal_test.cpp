@@ -42,8 +42,10 @@ protected:
             signal(SIGTTOU, SIG_IGN);  // so as to take the terminal from the background
             tcsetpgrp(STDIN_FILENO, getpid());
             signal(SIGTTOU, SIG_DFL);
-            dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
-            execl(VELK_CLI_PROGRAM, VELK_CLI_PROGRAM, nullptr);
+            const int nothing = open("/dev/null", O_RDONLY);
+            if (nothing >= 0 && dup2(nothing, STDIN_FILENO) >= 0) {
+                execl(VELK_CLI_PROGRAM, VELK_CLI_PROGRAM, nullptr);
+            }
             _exit(127);
         }
         int status = 0;
