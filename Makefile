@@ -33,11 +33,11 @@ build: deps build/debug/build.ninja
 # command-line program.
 run: deps-run build/run/build.ninja
 	cmake --build --preset run -j $(JOBS) --target VelkEncryptDecryptV2
-	build/run/ui/VelkEncryptDecryptV2
+	build/run/qt/VelkEncryptDecryptV2
 
 run-classic: deps-run build/run/build.ninja
 	cmake --build --preset run -j $(JOBS) --target VelkEncryptDecrypt
-	build/run/classic/VelkEncryptDecrypt
+	build/run/qt/VelkEncryptDecrypt
 
 # Every test with GCC, then again with Clang under ASan and UBSan (with a
 # short fuzzing run), then the Debian package built from a release build,

@@ -10,9 +10,8 @@ namespace velk::classic {
 const ui::Edition& ClassicEdition();
 
 class Form1 final : public ui::CipherWindow {
-    Q_OBJECT
 public:
-    explicit Form1(ui::Desktop& desktop, QWidget* parent = nullptr);
+    Form1(ui::WindowPort& window, ui::Desktop& desktop);
 
 protected:
     void PrepareRunPass(CipherState& state, std::u16string_view pin) override;

@@ -5,269 +5,44 @@
 #include <optional>
 #include <utility>
 
-#include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QFont>
-#include <QIcon>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPalette>
-#include <QPlainTextEdit>
-#include <QProxyStyle>
-#include <QRegularExpressionValidator>
-#include <QScreen>
-#include <QStyleOptionMenuItem>
-
 #include "engine/line_breaks.h"
 #include "engine/passes.h"
+#include "engine/run_input.h"
 #include "engine/wipe.h"
 #include "ui/closing_slide.h"
-#include "ui/pin_filter.h"
-#include "ui/text_box_holder.h"
-
-// Resources of a static library are registered by hand, outside any namespace.
-static void InitUiResources() {
-    Q_INIT_RESOURCE(ui_resources);
-}
 
 namespace velk::ui {
 
-namespace {
-
-const QColor LightGrey(192, 192, 192);
-
-void InstallFontSubstitutes() {
-    // Metric-compatible stand-ins where the named faces are not installed.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+bool PinCharacterPasses(char16_t character) {
+    return (character >= u'0' && character <= u'9') || character == u'\b' || character == u'\t';
 }
 
-QFont MakeFont(const QString& family, double points, bool bold) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setStyleHint(family == QStringLiteral("Courier New") ? QFont::TypeWriter
-                                                              : QFont::SansSerif);
-    return font;
+bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted) {
+    const auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    return !inserted.empty() && removed <= box.size() && std::ranges::all_of(inserted, digit) &&
+           box.size() - removed + inserted.size() <= static_cast<std::size_t>(PinCharacters);
 }
 
-// Light grey surfaces with dark text whatever the desktop's palette.
-QPalette WindowPalette(QPalette palette) {
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Window, LightGrey);
-        palette.setColor(group, QPalette::WindowText, Qt::black);
-        palette.setColor(group, QPalette::Button, LightGrey);
-        palette.setColor(group, QPalette::ButtonText, Qt::black);
-        palette.setColor(group, QPalette::Base, Qt::white);
-        palette.setColor(group, QPalette::AlternateBase, Qt::white);
-        palette.setColor(group, QPalette::Text, Qt::black);
-    }
-    palette.setColor(QPalette::Disabled, QPalette::Window, LightGrey);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(96, 96, 96));
-    palette.setColor(QPalette::Disabled, QPalette::Button, LightGrey);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(96, 96, 96));
-    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(224, 224, 224));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
-    return palette;
-}
-
-void Place(QWidget& widget, const TwipsRect& r) {
-    widget.setGeometry(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
-                       TwipsToPixels(r.height));
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const TwipsRect& place) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAutoFillBackground(true);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(*label, place);
-    return label;
-}
-
-// Separator lines tall enough to show even at the top and bottom of a menu,
-// where the frame would hide a thin one.
-class MenuStyle final : public QProxyStyle {
-public:
-    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                           const QWidget* widget) const override {
-        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        if (type == CT_MenuItem && item != nullptr &&
-            item->menuItemType == QStyleOptionMenuItem::Separator) {
-            result.setHeight(std::max(result.height(), 9));
-        }
-        return result;
-    }
-};
-
-QString FromAscii(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QComboBox* MakeList(QWidget* parent, const char* name, const TwipsRect& place) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(false);
-    Place(*list, place);
-    return list;
-}
-
-}  // namespace
-
-QString ListText(int n) {
-    return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
-}
-
-CipherWindow::CipherWindow(Edition edition, Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), edition_(std::move(edition)), desktop_(desktop) {
-    InitUiResources();
-    InstallFontSubstitutes();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(edition_.caption);
-    setWindowIcon(QIcon(QStringLiteral(":/velk/icon.png")));
-    setPalette(WindowPalette(palette()));
-    setFont(MakeFont(QStringLiteral("MS Sans Serif"), 8.25, false));
-    BuildControls();
-    BuildMenu();
-    // Fixed size: the client area of the edition below the menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    txtKey->setFocus();
-}
+CipherWindow::CipherWindow(const Edition& edition, WindowPort& window, Desktop& desktop)
+    : window_(window), desktop_(desktop), edition_(edition) {}
 
 CipherWindow::~CipherWindow() = default;
 
-void CipherWindow::BuildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(TwipsToPixels(edition_.clientWidth), TwipsToPixels(edition_.clientHeight));
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
-
-    // Created in tab order: txtKey, Text1, Combo1, Kk1 to Kk4.
-    txtKey = new QLineEdit(client);
-    txtKey->setObjectName(QStringLiteral("txtKey"));
-    txtKey->setMaxLength(PinCharacters);
-    txtKey->setFont(MakeFont(QStringLiteral("Courier New"), 8.25, false));
-    txtKey->setToolTip(edition_.txtKeyToolTip);
-    // Digits only, whichever way they come; the validator is the last word
-    // for any way in that the guard does not know.
-    txtKey->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), txtKey));
-    new PinBoxGuard(
-        *txtKey, [this](const QKeyEvent& event) { return txtKey_KeyPress(event); },
-        [this] { desktop_.beep(); });
-    Place(*txtKey, edition_.txtKey);
-
-    Text1 = new TextBox(client, [this] { Refuse(FromAscii(TextTooLongRefusal)); });
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setTabChangesFocus(true);
-    Text1->setAccessibleName(QStringLiteral("Text"));
-    Place(*Text1, edition_.text1);
-
-    Combo1 = MakeList(client, "Combo1", edition_.combo1);
-
-    if (edition_.keyPickers) {
-        for (std::size_t i = 0; i < Kk.size(); ++i) {
-            const QByteArray name = "Kk" + QByteArray::number(static_cast<int>(i + 1));
-            Kk[i] = MakeList(client, name.constData(), edition_.keyPickers->places[i]);
-            Kk[i]->setToolTip(edition_.keyPickers->toolTips[i]);
-            // Screen readers name a list by its label (on Linux a list's own
-            // name is its current text); the pickers' labels are for them only.
-            auto* label = new QLabel(QStringLiteral("Key %1").arg(i + 1), client);
-            label->setObjectName(QString::fromLatin1(name + "Label"));
-            label->setBuddy(Kk[i]);
-            label->hide();
-        }
-    }
-
-    Label2 = MakeLabel(client, "Label2", edition_.label2);
-    Label2->setToolTip(text::Copyright);
-
-    Label1 = MakeLabel(client, "Label1", edition_.label1);
-    Label1->setText(QStringLiteral("Enter Pin"));
-    Label1->setFont(MakeFont(QStringLiteral("Arial"), 8.25, true));
-    Label1->setBuddy(txtKey);
-
-    Label3 = MakeLabel(client, "Label3", edition_.label3);
-    Label3->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 12, true));
-    Label3->hide();
-
-    Label4 = MakeLabel(client, "Label4", edition_.label4);
-    Label4->setText(QStringLiteral("Number Of Times"));
-    Label4->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
-    Label4->setBuddy(Combo1);
-
-    QWidget* previous = txtKey;
-    for (QWidget* next : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Combo1)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-    for (QComboBox* picker : Kk) {
-        if (picker != nullptr) {
-            setTabOrder(previous, picker);
-            previous = picker;
-        }
-    }
-}
-
-void CipherWindow::BuildMenu() {
-    menuBar()->setNativeMenuBar(false);
-    EncryptDecrypt = menuBar()->addMenu(QStringLiteral("&Encrypt Decrypt"));
-    EncryptDecrypt->setObjectName(QStringLiteral("EncryptDecrypt"));
-    EncryptDecrypt->setSeparatorsCollapsible(false);
-    auto* menuStyle = new MenuStyle;
-    menuStyle->setParent(EncryptDecrypt);
-    EncryptDecrypt->setStyle(menuStyle);
-
-    const auto separator = [this](const char* name) {
-        EncryptDecrypt->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
-    const auto item = [this](const char* name, const QString& caption, auto handler) {
-        QAction* action = EncryptDecrypt->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    separator("Space1");
-    EncryptTxt = item("EncryptTxt", QStringLiteral("&Encrypt Or Decrypt Txt "),
-                      &CipherWindow::EncryptTxt_Click);
-    DecryptTxt = item("DecryptTxt", QStringLiteral("&Decrypt Or Encrypt Txt "),
-                      &CipherWindow::DecryptTxt_Click);
-    separator("Space3");
-    CopyToClipboard = item("CopyToClipboard", QStringLiteral("&Copy To Clipboard"),
-                           &CipherWindow::CopyToClipboard_Click);
-    separator("Space");
-    Exit1 = item("Exit1", QStringLiteral("&Exit"), &CipherWindow::Exit1_Click);
-    separator("Space2");
-}
-
 void CipherWindow::LoadCommon() {
-    CopyToClipboard->setEnabled(false);
+    copyEnabled_ = false;
+    window_.setEnabled(MenuItem::CopyToClipboard, false);
     for (int n = 1; n <= MaxPassCount; ++n) {
-        Combo1->addItem(ListText(n));
+        window_.addItem(Control::Combo1, ListText(n));
     }
-    Combo1->setCurrentIndex(Combo1->findText(QStringLiteral("01")));
+    window_.setText(Control::Combo1, u"01");
 }
 
 std::vector<std::u16string> CipherWindow::KeyTexts() const {
     std::vector<std::u16string> texts;
-    texts.reserve(Kk.size());  // growing would leave copies behind
-    for (const QComboBox* picker : Kk) {
-        if (picker != nullptr) {
-            texts.push_back(picker->currentText().toStdU16String());
+    if (edition_.keyPickers) {
+        texts.reserve(KeyPickers.size());  // growing would leave copies behind
+        for (const Control picker : KeyPickers) {
+            texts.push_back(window_.text(picker));
         }
     }
     return texts;
@@ -285,7 +60,7 @@ bool CipherWindow::CheckRunInput(std::u16string_view pin,
                                  const std::vector<std::u16string>& keyTexts) {
     const RunInputCheck check = ValidateRunInput(pin, keyTexts);
     if (check != RunInputCheck::Ok) {
-        Refuse(FromAscii(RefusalMessage(check)));
+        Refuse(RefusalMessage(check));
     }
     return check == RunInputCheck::Ok;
 }
@@ -296,30 +71,29 @@ void CipherWindow::RunPasses(Direction direction) {
     }
     // Every copy of the PIN, the key texts, the text and the cipher state
     // made here is overwritten on every way out. Out of reach stay the
-    // controls' own storage (the PIN box's text and Text1's document, which
-    // with its undo history keeps the texts it held before) and the strings
-    // Qt makes of them on its way.
-    std::u16string pin = txtKey->text().toStdU16String();
+    // controls' own storage and the copies a windowing layer makes on its way.
+    std::u16string pin = window_.text(Control::txtKey);
     const WipedAtEnd wipePin(pin);
     std::vector<std::u16string> keyTexts = KeyTexts();
     const WipedAtEnd wipeKeyTexts(keyTexts);
     if (!CheckRunInput(pin, keyTexts)) {
         return;
     }
-    const std::optional<int> passCount = ReadPassCount(Combo1->currentText().toStdU16String());
+    std::u16string passes = window_.text(Control::Combo1);
+    const std::optional<int> passCount = ReadPassCount(passes);
     if (!passCount) {
-        Refuse(FromAscii(PassCountRefusal));
+        Refuse(PassCountRefusal);
         return;
     }
-    // The passes work on a copy of the box's text, with CR LF line breaks,
+    // The passes work on a copy of the box's text with CR LF line breaks,
     // which is written back once at the end: the whole run is one undo step
     // of Text1.
-    std::u16string boxText = TextBoxHolder(*Text1).ReadText();
+    std::u16string boxText = window_.text(Control::Text1);
     std::u16string text = ToCrLf(boxText).text;
     Wipe(boxText);
     const WipedAtEnd wipeText(text);
     if (!FitsPass(text.size())) {
-        Refuse(FromAscii(TextTooLongRefusal));
+        Refuse(TextTooLongRefusal);
         return;
     }
     MemoryTextHolder work(std::move(text));
@@ -333,17 +107,17 @@ void CipherWindow::RunPasses(Direction direction) {
     bool completed = true;
     try {
         for (PassCounter = 1; PassCounter <= lastPass; ++PassCounter) {
-            std::u16string passPin = txtKey->text().toStdU16String();
+            std::u16string passPin = window_.text(Control::txtKey);
             const WipedAtEnd wipePassPin(passPin);
             PrepareRunPass(cipherState_, passPin);
-            Label3->setText(text::Working);
-            Label3->show();
+            window_.setText(Control::Label3, text::Working);
+            window_.setVisible(Control::Label3, true);
             desktop_.processEventsOnce();
             if (ending_) {
                 completed = false;
                 break;
             }
-            desktop_.setBusyPointer();
+            desktop_.setBusyPointer(true);
             if (direction == Direction::Forward) {
                 ForwardPass(cipherState_, work, Text2);
             } else {
@@ -354,61 +128,75 @@ void CipherWindow::RunPasses(Direction direction) {
         completed = false;
     }
     Text2.ReplaceText({});
-    Label3->hide();
-    desktop_.restorePointer();
+    window_.setVisible(Control::Label3, false);
+    desktop_.setBusyPointer(false);
     SetLocked(false);
     running_ = false;
     if (completed) {
-        TextBoxHolder(*Text1).ReplaceText(work.ReadText());
-        CopyToClipboard->setEnabled(true);
+        std::u16string result = work.ReadText();
+        window_.setText(Control::Text1, result);
+        Wipe(result);
+        copyEnabled_ = true;
+        window_.setEnabled(MenuItem::CopyToClipboard, true);
     } else if (!ending_) {
         Refuse(text::RunFailed);
     }
 }
 
 void CipherWindow::SetLocked(bool locked) {
-    if (locked) {
-        focusBeforeRun_ = QApplication::focusWidget();
-        copyWasEnabled_ = CopyToClipboard->isEnabled();
-    }
-    for (QAction* action : {EncryptTxt, DecryptTxt}) {
-        action->setEnabled(!locked);
-    }
-    CopyToClipboard->setEnabled(!locked && copyWasEnabled_);
-    txtKey->setReadOnly(locked);
-    Text1->setReadOnly(locked);
-    Combo1->setEnabled(!locked);
-    for (QComboBox* picker : Kk) {
-        if (picker != nullptr) {
-            picker->setEnabled(!locked);
-        }
-    }
-    if (!locked && !focusBeforeRun_.isNull()) {
-        focusBeforeRun_->setFocus();
+    window_.setEnabled(MenuItem::EncryptTxt, !locked);
+    window_.setEnabled(MenuItem::DecryptTxt, !locked);
+    window_.setEnabled(MenuItem::CopyToClipboard, !locked && copyEnabled_);
+    window_.setLocked(locked);
+}
+
+void CipherWindow::Refuse(std::u16string_view message) {
+    desktop_.messageBox(message, MessageStyle::Critical, edition_.refusalTitle);
+}
+
+void CipherWindow::Refuse(std::string_view asciiMessage) {
+    Refuse(std::u16string(asciiMessage.begin(), asciiMessage.end()));
+}
+
+void CipherWindow::txtKey_KeyPress(char16_t& KeyAscii) {
+    if (!PinCharacterPasses(KeyAscii)) {
+        KeyAscii = 0;
+        desktop_.beep();
     }
 }
 
-void CipherWindow::Refuse(const QString& message) {
-    desktop_.messageBox(this, message, edition_.refusalTitle, MessageIcon::Critical);
-}
-
-bool CipherWindow::txtKey_KeyPress(const QKeyEvent& event) {
-    if (FilterPinKey(event) == PinKey::Pass) {
-        return true;
-    }
+void CipherWindow::txtKey_CopyOrCut() {
     desktop_.beep();
-    return false;
+}
+
+bool CipherWindow::txtKey_Insert(std::u16string_view box, std::size_t removed,
+                                 std::u16string_view inserted) {
+    const bool fits = PinInsertionFits(box, removed, inserted);
+    if (!fits) {
+        desktop_.beep();
+    }
+    return fits;
+}
+
+bool CipherWindow::Text1_Paste(std::size_t lengthAfter) {
+    const bool fits = FitsPass(lengthAfter);
+    if (!fits) {
+        Refuse(TextTooLongRefusal);
+    }
+    return fits;
 }
 
 void CipherWindow::CopyToClipboard_Click() {
     if (ending_ || running_) {
         return;
     }
-    if (!desktop_.setClipboardText(BoxText(*Text1))) {
-        desktop_.messageBox(this, text::CopyFailed, edition_.refusalTitle, MessageIcon::Critical);
+    std::u16string text = window_.text(Control::Text1);
+    const WipedAtEnd wipeText(text);
+    if (!desktop_.setClipboardText(text)) {
+        Refuse(text::CopyFailed);
         return;
     }
-    desktop_.messageBox(this, text::Copied, CopyConfirmationTitle, MessageIcon::Information);
+    desktop_.messageBox(text::Copied, MessageStyle::Information, text::CopyConfirmationTitle);
 }
 
 void CipherWindow::Exit1_Click() {
@@ -425,27 +213,8 @@ void CipherWindow::EndWithSlide() {
         return;
     }
     ending_ = true;
-    const std::unique_ptr<SlideFrame> frame = desktop_.slideFrame(*this);
-    RunClosingSlide(*frame);
+    RunClosingSlide(window_, desktop_);
     desktop_.endProgram(0);
-}
-
-void CipherWindow::closeEvent(QCloseEvent* event) {
-    int cancel = 0;
-    Form_Unload(cancel);
-    event->accept();
-}
-
-void CipherWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
 }
 
 }  // namespace velk::ui

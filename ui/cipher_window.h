@@ -1,56 +1,40 @@
-// The one window of either edition: controls, menu and the commands behind it.
+// The one window of either edition, without a toolkit: the handlers of its
+// menu and its PIN box, over the ports a windowing layer gives it.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <QMainWindow>
-#include <QPointer>
-
 #include "engine/cipher_state.h"
-#include "engine/run_input.h"
 #include "engine/text_holder.h"
-#include "ui/desktop.h"
 #include "ui/edition.h"
-
-class QAction;
-class QComboBox;
-class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
+#include "ui/port.h"
 
 namespace velk::ui {
 
-// Messages of the window besides the refusals of its input (which the engine
-// words) and the titles the edition gives.
-namespace text {
-inline const QString RunFailed =
-    QStringLiteral("The Txt Could Not Be Worked On; It Is Left As It Was");
-inline const QString Working = QStringLiteral("Please Wait Working On Txt");
-inline const QString Copied = QStringLiteral(" Your Txt \n\n Has Been Copyed To Clipboard ");
-inline const QString CopyFailed =
-    QStringLiteral("Your Txt Could Not Be Put On The Clipboard; Please Try Again");
-inline const QString Copyright =
-    QStringLiteral("Copyright (C) 2026 the Velk Encrypt Decrypt project");
-}  // namespace text
+// Which typed characters the PIN box lets in: the digits 0 to 9 (codes 48 to
+// 57), Backspace (8) and Tab (9).
+bool PinCharacterPasses(char16_t character);
 
-// The list text of a count: "01" to "09", then the plain decimal number.
-QString ListText(int n);
+// True when a PIN box holding `box` holds only ASCII digits, at most
+// PinCharacters of them, once `inserted` takes the place of `removed` of its
+// characters. An empty `inserted` never fits: a paste of nothing would at
+// most delete a selection.
+bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted);
 
-// Builds the controls and the menu from an Edition and runs the commands
-// that both editions share. An edition derives from it, supplies its key
-// source through PrepareRunPass and calls its own Form_Load from its
-// constructor. Every handler does nothing once the program is ending.
-class CipherWindow : public QMainWindow {
-    Q_OBJECT
+// Runs the commands that both editions share. An edition derives from it,
+// supplies its key source through PrepareRunPass and calls its own
+// Form_Load from its constructor. Every handler does nothing once the
+// program is ending.
+class CipherWindow {
 public:
-    CipherWindow(Edition edition, Desktop& desktop, QWidget* parent = nullptr);
-    ~CipherWindow() override;
+    CipherWindow(const Edition& edition, WindowPort& window, Desktop& desktop);
+    virtual ~CipherWindow();
+    CipherWindow(const CipherWindow&) = delete;
+    CipherWindow& operator=(const CipherWindow&) = delete;
 
     // Forward passes over Text1.
     void EncryptTxt_Click();
@@ -62,11 +46,25 @@ public:
     // Closing the window: the closing slide unless the program is ending
     // already. Never sets `cancel`.
     void Form_Unload(int& cancel);
-    // True to let the key into the PIN box; a refused key beeps.
-    bool txtKey_KeyPress(const QKeyEvent& event);
+    // A character typed into the PIN box: set to 0, with a beep, unless it
+    // passes.
+    void txtKey_KeyPress(char16_t& KeyAscii);
+    // Copying or cutting out of the PIN box: refused with a beep, so the PIN
+    // never leaves the box.
+    void txtKey_CopyOrCut();
+    // A text that comes into the PIN box any other way than typing, in place
+    // of `removed` characters of `box`: true to take it whole; false, with a
+    // beep, to leave the box as it was.
+    bool txtKey_Insert(std::u16string_view box, std::size_t removed, std::u16string_view inserted);
+    // A paste into Text1 that would leave it `lengthAfter` long, counted as
+    // the passes count it (each line break two): true to take it; false,
+    // after the too-long refusal, to leave the box as it was.
+    bool Text1_Paste(std::size_t lengthAfter);
 
     bool IsRunning() const { return running_; }
     bool IsEnding() const { return ending_; }
+
+    const Edition& edition() const { return edition_; }
 
 protected:
     enum class Direction : std::uint8_t { Forward, Inverse };
@@ -81,23 +79,8 @@ protected:
     // disabled, Combo1 filled with "01" to "256" and set to "01".
     void LoadCommon();
 
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-    // Controls and menu items, named as the window's design names them.
-    QLineEdit* txtKey = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    std::array<QComboBox*, 4> Kk{};  // Kk1 to Kk4; null without pickers
-    QMenu* EncryptDecrypt = nullptr;
-    QAction* EncryptTxt = nullptr;
-    QAction* DecryptTxt = nullptr;
-    QAction* CopyToClipboard = nullptr;
-    QAction* Exit1 = nullptr;
+    WindowPort& window_;
+    Desktop& desktop_;
 
     // The output buffer of a pass, which overwrites what it lets go; no
     // control.
@@ -109,22 +92,18 @@ protected:
     std::int16_t PassCounter = 0;
 
 private:
-    void BuildControls();
-    void BuildMenu();
     void RunPasses(Direction direction);
     // False, after the refusal message, for input no run may start from.
     bool CheckRunInput(std::u16string_view pin, const std::vector<std::u16string>& keyTexts);
-    void Refuse(const QString& message);
+    void Refuse(std::u16string_view message);
+    void Refuse(std::string_view asciiMessage);
     void SetLocked(bool locked);
     void EndWithSlide();
 
-    const Edition edition_;
-    Desktop& desktop_;
+    const Edition& edition_;
     bool running_ = false;
     bool ending_ = false;
-    bool placed_ = false;
-    QPointer<QWidget> focusBeforeRun_;
-    bool copyWasEnabled_ = false;
+    bool copyEnabled_ = false;
 };
 
 }  // namespace velk::ui

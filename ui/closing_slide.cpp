@@ -1,19 +1,25 @@
 #include "ui/closing_slide.h"
 
+#include <algorithm>
+
 namespace velk::ui {
 
-int RunClosingSlide(SlideFrame& frame) {
+int RunClosingSlide(WindowPort& window, Desktop& desktop) {
+    const int screenWidth = window.screenWidth();
+    const int maxCycles = std::max(1, (screenWidth - window.geometry().top) / SlideMoveStep + 1);
     int cycles = 0;
     for (;;) {
-        const int topBefore = frame.top();
-        frame.setTop(frame.top() + SlideMoveStep);
-        frame.setLeft(frame.left() + SlideMoveStep);
-        frame.setWidth(frame.width() - SlideShrinkStep);
-        frame.setHeight(frame.height() - SlideShrinkStep);
-        frame.showChanges();
+        WindowGeometry g = window.geometry();
+        const int topBefore = g.top;
+        g.top += SlideMoveStep;
+        g.left += SlideMoveStep;
+        g.width -= SlideShrinkStep;
+        g.height -= SlideShrinkStep;
+        window.setGeometry(g);
+        desktop.processEventsOnce();
         ++cycles;
-        const int top = frame.top();
-        if (top > frame.screenWidth() || top <= topBefore || frame.timeIsUp()) {
+        const int top = window.geometry().top;
+        if (top > screenWidth || top <= topBefore || cycles >= maxCycles) {
             return cycles;
         }
     }

@@ -1,33 +1,19 @@
 // The closing slide: the window drifts down and right while it shrinks.
 #pragma once
 
-namespace velk::ui {
+#include "ui/port.h"
 
-// A window's outer geometry and the screen's width, in twips.
-class SlideFrame {
-public:
-    virtual ~SlideFrame() = default;
-    virtual int left() const = 0;
-    virtual int top() const = 0;
-    virtual int width() const = 0;
-    virtual int height() const = 0;
-    virtual void setLeft(int twips) = 0;
-    virtual void setTop(int twips) = 0;
-    virtual void setWidth(int twips) = 0;
-    virtual void setHeight(int twips) = 0;
-    virtual int screenWidth() const = 0;
-    // Called after every cycle: lets the platform carry out the changes.
-    virtual void showChanges() = 0;
-    // True once the slide has taken as long as it may.
-    virtual bool timeIsUp() const = 0;
-};
+namespace velk::ui {
 
 inline constexpr int SlideMoveStep = 30;    // twips added to Top and Left per cycle
 inline constexpr int SlideShrinkStep = 60;  // twips taken from Width and Height per cycle
 
-// Runs cycles until Top lies beyond the screen's width, Top stops growing
-// (the platform refused the move), or time is up; always at least one cycle.
+// Runs cycles, each one step of the window's geometry and one round of the
+// desktop's events, until Top lies beyond the screen's width or Top did not
+// grow (the window refused the move). It counts its own cycles too, and
+// stops after as many as the whole way from the first Top takes, so a window
+// that moves by less than asked still ends. Always at least one cycle.
 // Returns the number of cycles run.
-int RunClosingSlide(SlideFrame& frame);
+int RunClosingSlide(WindowPort& window, Desktop& desktop);
 
 }  // namespace velk::ui

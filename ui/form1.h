@@ -10,9 +10,8 @@ namespace velk::ui {
 const Edition& SecondEdition();
 
 class Form1 final : public CipherWindow {
-    Q_OBJECT
 public:
-    explicit Form1(Desktop& desktop, QWidget* parent = nullptr);
+    Form1(WindowPort& window, Desktop& desktop);
 
     // Fills the key library.
     void Keys();

@@ -5,18 +5,22 @@
 #include <QApplication>
 
 #include "engine/process_guard.h"
-#include "ui/qt_desktop.h"
+#include "qt/main_window.h"
+#include "qt/qt_desktop.h"
 
-namespace velk::ui {
+namespace velk::qt {
 
-template <class Window>
-int RunProgram(int argc, char* argv[]) {
+template <class Form>
+int RunProgram(const ui::Edition& edition, int argc, char* argv[]) {
     DisableCoreDumps();
     QApplication app(argc, argv);
     QtDesktop desktop;
-    Window window(desktop);
+    MainWindow window(edition);
+    desktop.SetOwner(&window);
+    Form form(window, desktop);
+    window.Attach(form);
     window.show();
     return QApplication::exec();
 }
 
-}  // namespace velk::ui
+}  // namespace velk::qt

@@ -1,4 +1,4 @@
-#include "ui/text_box_holder.h"
+#include "qt/text_box.h"
 
 #include <algorithm>
 #include <string_view>
@@ -9,11 +9,10 @@
 #include <QTextDocument>
 
 #include "engine/line_breaks.h"
-#include "engine/passes.h"
 #include "engine/wipe.h"
-#include "ui/pin_filter.h"
+#include "qt/qt_desktop.h"
 
-namespace velk::ui {
+namespace velk::qt {
 
 namespace {
 
@@ -40,17 +39,19 @@ qsizetype PassLength(const QTextCursor& cursor) {
 
 }  // namespace
 
-TextBox::TextBox(QWidget* parent, std::function<void()> tooLong)
-    : QPlainTextEdit(parent), tooLong_(std::move(tooLong)) {}
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void TextBox::SetPasteCheck(std::function<bool(std::size_t lengthAfter)> check) {
+    pasteCheck_ = std::move(check);
+}
 
 void TextBox::insertFromMimeData(const QMimeData* source) {
-    if (source != nullptr && !isReadOnly()) {
+    if (source != nullptr && !isReadOnly() && pasteCheck_) {
         QTextCursor all(document());
         all.select(QTextCursor::Document);
         const qsizetype after =
             PassLength(all) - PassLength(textCursor()) + PassLength(source->text());
-        if (!FitsPass(static_cast<std::size_t>(after))) {
-            tooLong_();
+        if (!pasteCheck_(static_cast<std::size_t>(after))) {
             return;
         }
     }
@@ -81,6 +82,10 @@ void ReplaceBoxText(QPlainTextEdit& box, const QString& text) {
     cursor.endEditBlock();
 }
 
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void WipeText(QString& text) {
     if (!text.isEmpty()) {
         // data() gives this string its own characters first where it shares
@@ -90,18 +95,4 @@ void WipeText(QString& text) {
     text.clear();
 }
 
-std::u16string TextBoxHolder::ReadText() const {
-    QString text = BoxText(box_);
-    std::u16string read = text.toStdU16String();
-    WipeText(text);
-    return read;
-}
-
-void TextBoxHolder::ReplaceText(std::u16string text) {
-    QString replacement = QString::fromStdU16String(text);
-    Wipe(text);
-    ReplaceBoxText(box_, replacement);
-    WipeText(replacement);
-}
-
-}  // namespace velk::ui
+}  // namespace velk::qt

@@ -1,4 +1,4 @@
-#include "ui/pin_filter.h"
+#include "qt/pin_box_guard.h"
 
 #include <algorithm>
 
@@ -14,7 +14,9 @@
 #include <QMenu>
 #include <QMimeData>
 
-namespace velk::ui {
+#include "qt/qt_desktop.h"
+
+namespace velk::qt {
 
 namespace {
 
@@ -36,19 +38,6 @@ bool IsEditingKey(int key) {
             return false;
     }
 }
-
-bool AllAsciiDigits(const QString& text) {
-    return std::ranges::all_of(text,
-                               [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
-}
-
-// True when `inserted` fits in place of `removed` characters of the box.
-bool Fits(const QLineEdit& box, qsizetype removed, const QString& inserted) {
-    return !inserted.isEmpty() && AllAsciiDigits(inserted) &&
-           box.text().size() - removed + inserted.size() <= box.maxLength();
-}
-
-const char* const WindowTextMark = "velkWindowText";
 
 // The box as assistive technology sees it: Qt's own accessible for a line
 // edit writes a text with setText, which neither the guard nor the validator
@@ -171,32 +160,8 @@ QAccessibleInterface* MakePinBoxAccessible(const QString& className, QObject* ob
 
 }  // namespace
 
-void MarkAsWindowText(QMimeData& data) {
-    data.setProperty(WindowTextMark, true);
-}
-
-PinKey FilterPinKey(const QKeyEvent& event) {
-    // Shift+Delete is the desktop's Cut: it must not pass as Delete.
-    if (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut)) {
-        return PinKey::Cancel;
-    }
-    if (IsEditingKey(event.key())) {
-        return PinKey::Pass;
-    }
-    // Keys that type nothing (Shift, function keys, Insert) pass; a control
-    // key types its control character, or its letter where no keyboard
-    // layout stands behind the event.
-    const QString text = event.text();
-    return text.isEmpty() || AllAsciiDigits(text) ? PinKey::Pass : PinKey::Cancel;
-}
-
-bool PinInsertionFits(const QLineEdit& box, const QString& inserted, bool replacesSelection) {
-    return Fits(box, replacesSelection ? box.selectionLength() : 0, inserted);
-}
-
-PinBoxGuard::PinBoxGuard(QLineEdit& box, std::function<bool(const QKeyEvent&)> keyPress,
-                         std::function<void()> refused)
-    : QObject(&box), box_(box), keyPress_(std::move(keyPress)), refused_(std::move(refused)) {
+PinBoxGuard::PinBoxGuard(QLineEdit& box, ui::CipherWindow& form)
+    : QObject(&box), box_(box), form_(form) {
     box_.installEventFilter(this);
     [[maybe_unused]] static const bool accessibleInstalled = [] {
         QAccessible::installFactory(&MakePinBoxAccessible);
@@ -228,8 +193,7 @@ void PinBoxGuard::Replace(int start, int end, const QString& text) {
     const int length = static_cast<int>(box_.text().size());
     start = std::clamp(start, 0, length);
     end = std::clamp(end, start, length);
-    if (!text.isEmpty() && !Fits(box_, end - start, text)) {
-        refused_();
+    if (!text.isEmpty() && !Takes(end - start, text)) {
         return;
     }
     box_.setSelection(start, end - start);
@@ -246,7 +210,7 @@ void PinBoxGuard::TakeBackPin(QClipboard::Mode mode) {
         return;
     }
     const QMimeData* data = clipboard->mimeData(mode);
-    if (data == nullptr || data->property(WindowTextMark).toBool()) {
+    if (data == nullptr || IsWindowText(*data)) {
         return;
     }
     const QString text = data->text();
@@ -261,7 +225,7 @@ bool PinBoxGuard::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        if (!keyPress_(key)) {
+        if (!KeyPasses(key)) {
             return true;
         }
         if (key.matches(QKeySequence::Paste) && !box_.isReadOnly()) {
@@ -289,18 +253,15 @@ bool PinBoxGuard::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            if (drop->mimeData()->hasText() &&
-                !PinInsertionFits(box_, drop->mimeData()->text(), false)) {
+            if (drop->mimeData()->hasText() && !Takes(0, drop->mimeData()->text())) {
                 drop->ignore();
-                refused_();
                 return true;
             }
             break;
         }
         case QEvent::InputMethod: {
             const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-            if (!commit.isEmpty() && !PinInsertionFits(box_, commit, true)) {
-                refused_();
+            if (!commit.isEmpty() && !Takes(box_.selectionLength(), commit)) {
                 return true;
             }
             break;
@@ -311,12 +272,38 @@ bool PinBoxGuard::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool PinBoxGuard::KeyPasses(const QKeyEvent& event) {
+    // Shift+Delete is the desktop's Cut: it must not pass as Delete.
+    if (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut)) {
+        form_.txtKey_CopyOrCut();
+        return false;
+    }
+    if (IsEditingKey(event.key())) {
+        return true;
+    }
+    // Keys that type nothing (Shift, function keys, Insert) pass; a control
+    // key types its control character, or its letter where no keyboard
+    // layout stands behind the event.
+    const QString typed = event.text();
+    return std::ranges::all_of(typed, [this](QChar c) {
+        char16_t keyAscii = c.unicode();
+        form_.txtKey_KeyPress(keyAscii);
+        return keyAscii != 0;
+    });
+}
+
+bool PinBoxGuard::Takes(qsizetype removed, const QString& inserted) {
+    const QString current = box_.text();
+    const auto view = [](QStringView text) {
+        return std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size()));
+    };
+    return form_.txtKey_Insert(view(current), static_cast<std::size_t>(removed), view(inserted));
+}
+
 void PinBoxGuard::Paste(QClipboard::Mode mode) {
     const QString text = QGuiApplication::clipboard()->text(mode);
-    if (PinInsertionFits(box_, text, true)) {
+    if (Takes(box_.selectionLength(), text)) {
         box_.insert(text);
-    } else {
-        refused_();
     }
 }
 
@@ -337,4 +324,4 @@ void PinBoxGuard::ShowContextMenu(const QPoint& globalPos) {
     menu->popup(globalPos);
 }
 
-}  // namespace velk::ui
+}  // namespace velk::qt

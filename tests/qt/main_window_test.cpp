@@ -1,10 +1,9 @@
-// The second edition's window over a recording desktop: its start state and
-// layout, the PIN box, refusals, runs, the clipboard and the way out.
-#include <malloc.h>
+// The Qt window of either edition over a recording desktop: what the Qt
+// layer adds to the handlers (controls by name and place, fonts, look,
+// accessibility, the PIN box's and Text1's ways in, the port itself).
+#include "qt/main_window.h"
 
-#include <algorithm>
 #include <functional>
-#include <numeric>
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,14 +14,17 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "classic/fixed_keys.h"
 #include "classic/form1.h"
-#include "engine/key_preparation.h"
 #include "engine/passes.h"
-#include "tests/ui/window_fixture.h"
+#include "tests/qt/window_fixture.h"
+#include "ui/form1.h"
 
-namespace velk::ui::testing {
+namespace velk::qt::testing {
 namespace {
+
+using WindowTest = WindowTestOf<ui::Form1, &ui::SecondEdition>;
+using ClassicWindowTest = WindowTestOf<classic::Form1, &classic::ClassicEdition>;
+using ui::MessageStyle;
 
 const QStringList Pickers{"Kk1", "Kk2", "Kk3", "Kk4"};
 
@@ -140,8 +142,7 @@ TEST_F(WindowTest, ScreenReadersFindEachInputByItsLabel) {
 TEST(WindowPalette, LabelsKeepDarkTextOnGreyUnderADarkDesktop) {
     const QPalette previous = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(30, 30, 30)));
-    RecordingDesktop desktop;
-    Form1 window(desktop);
+    MainWindow window(ui::SecondEdition());
     for (const char* name : {"Label1", "Label3", "Label4", "Text1"}) {
         const QPalette& palette = window.findChild<QWidget*>(name)->palette();
         EXPECT_EQ(palette.color(QPalette::Window), QColor(192, 192, 192)) << name;
@@ -266,40 +267,6 @@ TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
     }
 }
 
-// Each check in the order they are made.
-TEST_F(WindowTest, EachRefusalShowsItsMessageAndChangesNothing) {
-    const std::tuple<const char*, const char*, const char*, int, const char*> refusals[] = {
-        {"", "01 01 01 01", "01", 10, "Enter Pin"},
-        {"1234567", "05 06 05 07", "01", 10, "Two Keys The Same"},
-        {"12345678", "01 02 03 03", "01", 10, "Two Keys The Same"},
-        {"1234567", "01 02 03 04", "01", 10, "Enter Pin 8 Numbers"},
-        {"1234567a", "01 02 03 04", "01", 10, "The Pin Must Be 8 Numbers, 0 To 9 Only"},
-        {"12345678", "01 02 03 04", "257", 10, "Pick The Number Of Times From 01 To 256"},
-        {"12345678", "01 02 03 04", "00", 10, "Pick The Number Of Times From 01 To 256"},
-        // One character short, but the line break counts as CR LF.
-        {"12345678", "01 02 03 04", "01", MaxTextLength - 1,
-         "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On"}};
-    List("Combo1").setEditable(true);  // lets a count the list lacks through
-    for (const auto& [pin, keys, passes, length, message] : refusals) {
-        for (int i = 0; i < 4; ++i) {
-            List(Pickers[i]).setCurrentText(QString(keys).split(' ')[i]);
-        }
-        const QString text = QString(length, QChar('a')) + "\n";
-        for (const char* command : {"EncryptTxt", "DecryptTxt"}) {
-            desktop.messages.clear();
-            RunCommand(command, text, pin, passes);
-            ASSERT_EQ(desktop.messages.size(), 1u) << command << " " << message;
-            EXPECT_EQ(desktop.messages[0].text, message);
-            EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
-            EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
-        }
-        EXPECT_EQ(Box(), text);
-    }
-    EXPECT_EQ(desktop.eventRounds + desktop.busyCalls, 0);
-    EXPECT_TRUE(Label("Label3").isHidden());
-    EXPECT_FALSE(Action("CopyToClipboard").isEnabled());
-}
-
 // A paste that would make the text longer than a run takes (a line break
 // counting two) is refused whole with the runs' message, however long it is;
 // what fits goes in, in place of the selection too. Every way of pasting and
@@ -325,190 +292,56 @@ TEST_F(WindowTest, TextRefusesAPasteTooLongForARunWhole) {
         EXPECT_EQ(Box(), taken ? after : before) << pasted.size();
         ASSERT_EQ(desktop.messages.size(), taken ? 0u : 1u) << pasted.size();
         if (!taken) {
-            EXPECT_EQ(desktop.messages[0].text,
-                      "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
-            EXPECT_EQ(desktop.messages[0].title, " Velk Encrypt Decrypt V2");
-            EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
+            EXPECT_EQ(desktop.messages[0].prompt,
+                      u"The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
+            EXPECT_EQ(desktop.messages[0].style, MessageStyle::Critical);
         }
     }
 }
 
-// Bytes glibc holds on the heap now; under AddressSanitizer, whose allocator
-// glibc does not see, LeakSanitizer watches the heap instead.
-std::size_t HeapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
-
-// Random texts (every 25th the longest), PINs, keys and pass counts through
-// the menu: the engine's result, and back again, with no run left behind on
-// the heap once the first runs have warmed Qt's caches.
-TEST_F(WindowTest, RandomRunsGiveTheEngineResultAndTheTextBackWithoutHeapGrowth) {
-    std::mt19937 random(2024);
-    std::array<int, 99> numbers{};
-    std::iota(numbers.begin(), numbers.end(), 1);
-    std::size_t warm = 0;
-    for (int run = 0; run < 150 && !HasFailure(); ++run) {
-        const std::size_t length = run % 25 == 24 ? MaxTextLength : run % 7 * 50;
-        // The text as the box holds it, every line break an LF, which counts
-        // twice towards the longest text.
-        Text1().setPlainText(QString::fromStdU16String(test::RandomText(random, length)));
-        QString text = Box();
-        text.chop(std::max<qsizetype>(0, text.size() + text.count('\n') - MaxTextLength));
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        test::KeyTexts keys;
-        for (std::size_t i = 0; i < 4; ++i) {
-            List(Pickers[static_cast<int>(i)]).setCurrentIndex(numbers[i] - 1);
-            keys[i] = ListText(numbers[i]).toStdU16String();
-        }
-        const int passes = run % 10 == 9 ? 256 : 1 + run % 3;
-        const QString pin = QString::fromStdU16String(test::RandomPin(random));
-        desktop.eventRounds = 0;
-        RunCommand("EncryptTxt", text, pin, ListText(passes));
-        EXPECT_EQ(Box(), EngineRun(test::Direction::Forward, text, pin, keys, passes)) << run;
-        EXPECT_EQ(desktop.eventRounds, passes);
-        EXPECT_TRUE(Action("CopyToClipboard").isEnabled());
-        const QString cipher = Box();
-        Action("DecryptTxt").trigger();
-        EXPECT_EQ(Box(), text) << run;
-        Text1().undo();  // a whole run is one step
-        EXPECT_EQ(Box(), cipher) << run;
-        EXPECT_FALSE(desktop.busy);
-        warm = run == 49 ? HeapInUse() : warm;
-    }
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_LT(HeapInUse(), warm + (std::size_t{4} << 20));
-}
-
-TEST_F(WindowTest, RunLocksCommandsAndInputsAndShowsStatus) {
-    RunCommand("EncryptTxt", "some text", "12345678", "02");  // enables CopyToClipboard
-    int rounds = 0;
-    desktop.onProcessEvents = [&] {
-        ++rounds;
-        for (const char* name : {"EncryptTxt", "DecryptTxt", "CopyToClipboard"}) {
-            EXPECT_FALSE(Action(name).isEnabled()) << name;
-        }
-        EXPECT_TRUE(Pin().isReadOnly() && Text1().isReadOnly());
-        for (const char* name : {"Combo1", "Kk1", "Kk2", "Kk3", "Kk4"}) {
-            EXPECT_FALSE(List(name).isEnabled()) << name;
-        }
-        EXPECT_FALSE(Label("Label3").isHidden());
-        EXPECT_EQ(Label("Label3").text(), "Please Wait Working On Txt");
-        // The busy pointer comes after the first pass's event round.
-        EXPECT_EQ(desktop.busy, rounds > 1);
-        // A command chosen now must not start a run inside the run.
-        window->EncryptTxt_Click();
-        window->CopyToClipboard_Click();
-    };
-    Action("DecryptTxt").trigger();
-    EXPECT_EQ(rounds, 2);
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_EQ(Box(), "some text");
-    EXPECT_TRUE(Action("EncryptTxt").isEnabled() && Action("CopyToClipboard").isEnabled());
+// Text1 reads back what it holds unit for unit, every line break as LF,
+// and takes a whole replacement as one undo step; a locked window takes no
+// edit and no choice.
+TEST_F(WindowTest, PortReadsAndWritesTheControls) {
+    window->setText(ui::Control::Text1, u"one");
+    window->setText(ui::Control::Text1, u"a\r\nb\u00A0\u2028c\rd");
+    EXPECT_EQ(window->text(ui::Control::Text1), u"a\nb\u00A0\u2028c\nd");
+    Text1().undo();
+    EXPECT_EQ(Box(), "one");
+    window->setText(ui::Control::Kk2, u"42");
+    EXPECT_EQ(List("Kk2").currentText(), "42");
+    window->setLocked(true);
+    EXPECT_TRUE(Pin().isReadOnly() && Text1().isReadOnly());
+    EXPECT_FALSE(List("Combo1").isEnabled() || List("Kk4").isEnabled());
+    window->setLocked(false);
     EXPECT_FALSE(Pin().isReadOnly() || Text1().isReadOnly() || !List("Kk4").isEnabled());
-    Pin().clear();  // a refusal now leaves CopyToClipboard enabled
+    window->setGeometry({1500, 3000, 6000, 3000});
+    const ui::WindowGeometry g = window->geometry();
+    EXPECT_EQ((std::array{g.left, g.top, g.width, g.height}), (std::array{1500, 3000, 6000, 3000}));
+}
+
+// The menu and closing the window reach the form's handlers.
+TEST_F(ClassicWindowTest, MenuAndClosingRunTheHandlers) {
+    Text1().setPlainText("ab\ncd");
+    Pin().setText("12345678");
     Action("EncryptTxt").trigger();
+    EXPECT_EQ(Box(), "Ml\nl$");
     EXPECT_TRUE(Action("CopyToClipboard").isEnabled());
-}
-
-// A classic window that shows its cipher state, and whose key preparation
-// fails at a chosen pass, as no input the checks let through can make the
-// real editions do.
-class StateWindow final : public CipherWindow {
-public:
-    explicit StateWindow(Desktop& desktop) : CipherWindow(classic::ClassicEdition(), desktop) {
-        LoadCommon();
-    }
-    const CipherState& State() const { return cipherState_; }
-    int failingPass = 0;
-
-protected:
-    void PrepareRunPass(CipherState& state, std::u16string_view pin) override {
-        if (PassCounter == failingPass) {
-            throw std::runtime_error("preparation failed");
-        }
-        PreparePass(state, classic::FixedMasterKeySet(), pin);
-    }
-};
-
-using StateWindowTest = WindowTestOf<StateWindow>;
-
-// However a run ends (failed at its second pass, completed, cut short by the
-// end of the program after the current round) the keys it prepared from the
-// PIN are gone. The failed one is reported and leaves the text and Copy To
-// Clipboard as they were.
-TEST_F(StateWindowTest, RunLeavesNoKeyMaterialBehindAndAFailedOneIsReported) {
-    for (const auto& [failingPass, closes] : {std::pair{2, false}, {0, false}, {0, true}}) {
-        desktop.eventRounds = 0;
-        bool prepared = false;
-        window->failingPass = failingPass;
-        desktop.onProcessEvents = [&, closing = closes] {
-            prepared = window->State().workingKeys != KeySet{};
-            if (closing) {
-                window->close();
-            }
-        };
-        RunCommand("EncryptTxt", "keep me", "12345678", "02");
-        const CipherState& state = window->State();
-        EXPECT_TRUE(prepared && state.workingKeys == KeySet{} && state.pinOffsets == PinOffsets{} &&
-                    state.counters == StepCounters{} && state.passState == PassState{})
-            << failingPass << closes;
-        EXPECT_EQ(desktop.eventRounds, failingPass != 0 || closes ? 1 : 2);
-        EXPECT_EQ(desktop.endStatuses, std::vector<int>(closes ? 1 : 0, 0));
-        EXPECT_FALSE(desktop.busy);
-        ASSERT_EQ(desktop.messages.size(), failingPass != 0 ? 1u : 0u);
-        if (failingPass != 0) {
-            EXPECT_EQ(Box(), "keep me");
-            EXPECT_EQ(desktop.messages[0].text,
-                      "The Txt Could Not Be Worked On; It Is Left As It Was");
-            EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Critical);
-            EXPECT_FALSE(Action("CopyToClipboard").isEnabled());
-            EXPECT_TRUE(Label("Label3").isHidden());
-            desktop.messages.clear();
-        }
-    }
-}
-
-TEST_F(WindowTest, CopyPutsTheBoxTextOnTheClipboardOrSaysItCouldNot) {
-    desktop.clipboard = "earlier";
-    window->CopyToClipboard_Click();  // of an empty box, too
-    EXPECT_TRUE(desktop.clipboard.isEmpty());
-    RunCommand("EncryptTxt", "line one\nline two\u00A0", "12345678");
     Action("CopyToClipboard").trigger();
-    EXPECT_EQ(desktop.clipboard, Box());
-    desktop.clipboardFails = true;
-    Action("CopyToClipboard").trigger();
-    ASSERT_EQ(desktop.messages.size(), 3u);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(desktop.messages[i].text, " Your Txt \n\n Has Been Copyed To Clipboard ");
-        EXPECT_EQ(desktop.messages[i].title, " Velk Encrypt Decrypt ");
-        EXPECT_EQ(desktop.messages[i].icon, MessageIcon::Information);
-    }
-    EXPECT_EQ(desktop.messages[2].text,
-              "Your Txt Could Not Be Put On The Clipboard; Please Try Again");
-    EXPECT_EQ(desktop.messages[2].icon, MessageIcon::Critical);
-}
-
-TEST_F(WindowTest, ExitAndClosingSlideOnceAndEndWithStatusZero) {
-    Action("Exit1").trigger();
-    EXPECT_GT(desktop.frame.top, desktop.frame.screenWidth);
-    window->close();  // Form_Unload after Exit1 does not slide again
-    Action("Exit1").trigger();
-    EXPECT_EQ(desktop.slidesStarted, 1);
+    EXPECT_EQ(desktop.clipboard, u"Ml\nl$");
+    window->close();
     EXPECT_EQ(desktop.endStatuses, std::vector<int>{0});
-    // Nothing else runs once the program is ending.
-    RunCommand("EncryptTxt", "x", "12345678");
-    window->CopyToClipboard_Click();
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_EQ(Box(), "x");
+}
 
-    RecordingDesktop other;
-    other.frame.refuseMoves = true;
-    Form1 closed(other);
-    EXPECT_TRUE(closed.close());
-    EXPECT_EQ(other.frame.changesShown, 1);
-    EXPECT_EQ(other.endStatuses, std::vector<int>{0});
+TEST_F(ClassicWindowTest, HasItsOwnCaptionLayoutAndToolTipAndNoPickers) {
+    EXPECT_EQ(window->windowTitle(), "Velk Encrypt Decrypt");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(609, 285));  // 9135 by 4275 twips
+    EXPECT_EQ(Pin().toolTip(), "Enter Pin   8) ");
+    EXPECT_EQ(Label("Label3").geometry(), QRect(3, 3, 233, 25));
+    EXPECT_EQ(Text1().geometry(), QRect(3, 32, 601, 241));
+    EXPECT_EQ(window->findChildren<QComboBox*>().size(), 1);
+    EXPECT_EQ(TabOrder(3), QStringList({"txtKey", "Text1", "Combo1", "txtKey"}));
 }
 
 }  // namespace
-}  // namespace velk::ui::testing
+}  // namespace velk::qt::testing

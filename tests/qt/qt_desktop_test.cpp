@@ -1,6 +1,6 @@
 // The real desktop, offscreen: pointer, clipboard, and the closing slide over
 // a real window in each state it can be in.
-#include "ui/qt_desktop.h"
+#include "qt/qt_desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,19 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "qt/main_window.h"
 #include "ui/form1.h"
 
-namespace velk::ui::testing {
+namespace velk::qt::testing {
 namespace {
 
 TEST(QtDesktop, BusyPointerDoesNotStack) {
     QtDesktop desktop;
-    desktop.setBusyPointer();
-    desktop.setBusyPointer();
+    desktop.setBusyPointer(true);
+    desktop.setBusyPointer(true);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    desktop.restorePointer();
+    desktop.setBusyPointer(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -33,12 +34,12 @@ TEST(QtDesktop, ClipboardTextReplacesWhateverItHeldAndIsReadBack) {
     image.fill(Qt::blue);
     QGuiApplication::clipboard()->setImage(image);
     QtDesktop desktop;
-    EXPECT_TRUE(desktop.setClipboardText(QString::fromUtf8("two\nlines \u00A0\u20AC")));
+    EXPECT_TRUE(desktop.setClipboardText(u"two\nlines \u00A0\u20AC"));
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("two\nlines \u00A0\u20AC"));
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"),
               "secret");
-    EXPECT_TRUE(desktop.setClipboardText(QString()));
+    EXPECT_TRUE(desktop.setClipboardText(u""));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
 
@@ -48,7 +49,10 @@ class ExitFromWindowStateTest : public ::testing::TestWithParam<Qt::WindowState>
 // event loop ends with status 0.
 TEST_P(ExitFromWindowStateTest, SlideEndsAndTheProgramEndsWithStatusZero) {
     QtDesktop desktop;
-    Form1 window(desktop);
+    MainWindow window(ui::SecondEdition());
+    desktop.SetOwner(&window);
+    ui::Form1 form(window, desktop);
+    window.Attach(form);
     window.show();
     window.setWindowState(GetParam());
     QApplication::processEvents();
@@ -56,7 +60,7 @@ TEST_P(ExitFromWindowStateTest, SlideEndsAndTheProgramEndsWithStatusZero) {
     QTimer::singleShot(0, &window, [&window] { window.findChild<QAction*>("Exit1")->trigger(); });
     QTimer::singleShot(60'000, [] { QCoreApplication::exit(99); });  // against a hang only
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_TRUE(window.IsEnding());
+    EXPECT_TRUE(form.IsEnding());
     EXPECT_NE(window.frameGeometry(), start);
     if (GetParam() == Qt::WindowNoState) {
         const QRect end = window.frameGeometry();
@@ -71,4 +75,4 @@ INSTANTIATE_TEST_SUITE_P(States, ExitFromWindowStateTest,
                                            Qt::WindowMaximized));
 
 }  // namespace
-}  // namespace velk::ui::testing
+}  // namespace velk::qt::testing

@@ -1,5 +1,5 @@
-// A window of either edition over a recording desktop, its controls by name,
-// and what the engine alone makes of a text.
+// A window of either edition as Qt widgets, its form attached, over a
+// recording desktop; its controls by name.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,24 +16,26 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "engine/line_breaks.h"
-#include "tests/support/test_data.h"
-#include "tests/ui/recording_desktop.h"
-#include "ui/form1.h"
-#include "ui/text_box_holder.h"
+#include "qt/main_window.h"
+#include "qt/text_box.h"
+#include "tests/ui/fake_port.h"
 
 // Failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-namespace velk::ui::testing {
+namespace velk::qt::testing {
 
-template <class Window>
+using ui::testing::RecordingDesktop;
+
+// Form is a form of an edition; Edition gives that edition.
+template <class Form, const ui::Edition& (*Edition)()>
 class WindowTestOf : public ::testing::Test {
 protected:
     RecordingDesktop desktop;
-    std::unique_ptr<Window> window = std::make_unique<Window>(desktop);
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(Edition());
+    std::unique_ptr<Form> form = Attached();
 
     template <class T>
     T& Find(const QString& name) const {
@@ -64,26 +66,12 @@ protected:
         return visited;
     }
 
-    // The input of a run, then `command` chosen from the menu.
-    void RunCommand(const char* command, const QString& text, const QString& pin,
-                    const QString& passes = "01") {
-        Text1().setPlainText(text);
-        Pin().setText(pin);
-        List("Combo1").setCurrentText(passes);
-        Action(command).trigger();
+private:
+    std::unique_ptr<Form> Attached() {
+        auto made = std::make_unique<Form>(*window, desktop);
+        window->Attach(*made);
+        return made;
     }
 };
 
-using WindowTest = WindowTestOf<Form1>;
-
-// What the engine alone makes of the text a box holds (with LF line breaks)
-// with library keys or a fixed set: the passes see CR LF, the box shows LF.
-template <class Keys>
-QString EngineRun(test::Direction direction, const QString& text, const QString& pin,
-                  const Keys& keys, int passes) {
-    return QString::fromStdU16String(test::RunPasses(direction, ToCrLf(text.toStdU16String()).text,
-                                                     pin.toStdU16String(), keys, passes))
-        .replace("\r\n", "\n");
-}
-
-}  // namespace velk::ui::testing
+}  // namespace velk::qt::testing

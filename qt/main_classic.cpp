@@ -1,7 +1,7 @@
 // VelkEncryptDecrypt: the classic edition's window and nothing else.
 #include "classic/form1.h"
-#include "ui/program.h"
+#include "qt/program.h"
 
 int main(int argc, char* argv[]) {
-    return velk::ui::RunProgram<velk::classic::Form1>(argc, argv);
+    return velk::qt::RunProgram<velk::classic::Form1>(velk::classic::ClassicEdition(), argc, argv);
 }
