@@ -7,6 +7,8 @@ installs the PNG files committed next to this script and needs no renderer.
   hicolor-<N>.png  N = 24, 48, 64, 128, 256: RGBA, for the hicolor icon theme
   velk-24.png      the window icon: 24 x 24, 24-bit RGB without alpha, the
                    picture on the window's light grey (192, 192, 192)
+  velk.ico         the Windows programs' icon: the RGBA PNGs of 24, 48 and
+                   256 pixels in one icon file
 """
 import os
 import struct
@@ -96,9 +98,23 @@ def flatten(rows, background):
     return out
 
 
+def write_ico(path, sizes):
+    """An icon file whose images are PNG files, as Windows reads them."""
+    images = [open(os.path.join(HERE, f"hicolor-{size}.png"), "rb").read() for size in sizes]
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, image in zip(sizes, images):
+        side = size % 256  # 0 stands for 256
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    with open(path, "wb") as f:
+        f.write(struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images))
+
+
 def main():
     for size in SIZES:
         render(size, os.path.join(HERE, f"hicolor-{size}.png"))
+    write_ico(os.path.join(HERE, "velk.ico"), (24, 48, 256))
     width, height, rows = read_rgba(os.path.join(HERE, "hicolor-24.png"))
     write_png(os.path.join(HERE, "velk-24.png"), width, height, 2,
               flatten(rows, WINDOW_GREY))

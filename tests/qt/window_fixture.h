@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <stdexcept>
 
 #include <QAction>
@@ -19,11 +18,6 @@
 #include "qt/main_window.h"
 #include "qt/text_box.h"
 #include "tests/ui/fake_port.h"
-
-// Failures show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace velk::qt::testing {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "tests/ui/fake_port.h"
 
@@ -13,15 +14,9 @@ namespace {
 // beyond the screen's width; at least one cycle, one round of events each,
 // and an end however the window takes the moves.
 TEST(ClosingSlide, RunsItsCyclesAndLeavesTheWindowThere) {
-    struct Slide {
-        WindowGeometry start;
-        bool refuseMoves;
-        int maxMove;
-        int cycles;
-        std::array<int, 4> end;
-    };
+    // Start, whether moves are refused, twips a move takes at most, cycles, end.
     const WindowGeometry from{3000, 3000, 9255, 5400};
-    const Slide slides[] = {
+    const std::tuple<WindowGeometry, bool, int, int, std::array<int, 4>> slides[] = {
         {{100, 19000, 9255, 5400}, false, 1 << 30, 7, {310, 19210, 9255 - 420, 5400 - 420}},
         // Equal to the width is not beyond it.
         {{3000, 19170, 9255, 5400}, false, 1 << 30, 2, {3060, 19230, 9135, 5280}},
@@ -30,16 +25,16 @@ TEST(ClosingSlide, RunsItsCyclesAndLeavesTheWindowThere) {
         {from, true, 1 << 30, 1, {3000, 3000, 9195, 5340}},
         // A window that moves by less than asked: as many cycles as the way.
         {from, false, 1, 541, {3541, 3541, 1800, 450}}};
-    for (const Slide& slide : slides) {
+    for (const auto& [start, refuseMoves, maxMove, cycles, end] : slides) {
         FakeWindow window;
         RecordingDesktop desktop;
-        window.frame = slide.start;
-        window.refuseMoves = slide.refuseMoves;
-        window.maxMove = slide.maxMove;
-        EXPECT_EQ(RunClosingSlide(window, desktop), slide.cycles);
-        EXPECT_EQ(desktop.eventRounds, slide.cycles);
+        window.frame = start;
+        window.refuseMoves = refuseMoves;
+        window.maxMove = maxMove;
+        EXPECT_EQ(RunClosingSlide(window, desktop), cycles);
+        EXPECT_EQ(desktop.eventRounds, cycles);
         const WindowGeometry& g = window.frame;
-        EXPECT_EQ((std::array{g.left, g.top, g.width, g.height}), slide.end) << slide.cycles;
+        EXPECT_EQ((std::array{g.left, g.top, g.width, g.height}), end) << cycles;
     }
 }
 

@@ -1,0 +1,576 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "engine/line_breaks.h"
+#include "engine/run_input.h"
+#include "engine/wipe.h"
+#include "win32/win32_desktop.h"
+
+namespace velk::win32 {
+
+namespace {
+
+using ui::Control;
+
+constexpr wchar_t WindowClass[] = L"VelkEncryptDecryptWindow";
+constexpr DWORD WindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD WindowExStyle = WS_EX_CONTROLPARENT;
+constexpr COLORREF LightGrey = RGB(192, 192, 192);
+// How far a list drops down, in pixels at 96 dots an inch.
+constexpr int DropDownHeight = 200;
+
+std::size_t Index(Control control) {
+    return static_cast<std::size_t>(control);
+}
+
+bool IsList(Control control) {
+    return control == Control::Combo1 || (control >= Control::Kk1 && control <= Control::Kk4);
+}
+
+bool IsLabel(Control control) {
+    return control >= Control::Label1 && control <= Control::Label4;
+}
+
+int Pixels(int twips, int dpi) {
+    return ui::TwipsToPixels(twips, dpi);
+}
+
+int Twips(int pixels, int dpi) {
+    return static_cast<int>(std::lround(pixels * double{ui::TwipsPerInch} / dpi));
+}
+
+HFONT MakeFont(const ui::Font& font, int dpi) {
+    const std::wstring face = Wide(font.face);
+    const bool fixed = font.face == ui::FixedPitchFace;
+    return CreateFontW(-static_cast<int>(std::lround(font.points * dpi / 72.0)), 0, 0, 0,
+                       font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       fixed ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH | FF_SWISS, face.c_str());
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassOf(ui::ControlKind kind) {
+    constexpr DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
+    switch (kind) {
+        case ui::ControlKind::PinBox:
+            return {WC_EDITW, child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ui::ControlKind::TextBox:
+            return {WC_EDITW,
+                    child | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
+                        ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                    WS_EX_CLIENTEDGE};
+        case ui::ControlKind::List:
+            return {WC_COMBOBOXW, child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+        case ui::ControlKind::Label:
+            return {WC_STATICW, child | SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+    }
+    return {};
+}
+
+// The text of a window, read into a string of its own.
+std::u16string WindowText(HWND hwnd) {
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), u'\0');
+    if (!text.empty()) {
+        const int read = GetWindowTextW(hwnd, AsWide(text.data()), static_cast<int>(text.size() + 1));
+        text.resize(static_cast<std::size_t>(std::max(read, 0)));
+    }
+    return text;
+}
+
+// Start and end of an edit control's selection.
+std::pair<std::size_t, std::size_t> Selection(HWND box) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, std::max(start, end)};
+}
+
+bool ReadOnly(HWND box) {
+    return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+// An edit control's context menu with only the commands that `copies`
+// allows: without it there is no Cut and no Copy. Each command goes to the
+// box as its message, where the box's own handling sees it.
+void ShowEditMenu(HWND box, LPARAM position, bool copies) {
+    const auto [start, end] = Selection(box);
+    const bool selected = start != end;
+    const bool editable = !ReadOnly(box);
+    HMENU menu = CreatePopupMenu();
+    const auto item = [menu](UINT id, const wchar_t* caption, bool enabled) {
+        AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, caption);
+    };
+    item(WM_UNDO, L"&Undo", editable && SendMessageW(box, EM_CANUNDO, 0, 0) != 0);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    if (copies) {
+        item(WM_CUT, L"Cu&t", editable && selected);
+        item(WM_COPY, L"&Copy", selected);
+    }
+    item(WM_PASTE, L"&Paste", editable && IsClipboardFormatAvailable(CF_UNICODETEXT) != 0);
+    item(WM_CLEAR, L"&Delete", editable && selected);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    item(EM_SETSEL, L"Select &All", GetWindowTextLengthW(box) > 0);
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (position == -1) {  // from the keyboard: at the box
+        RECT r{};
+        GetWindowRect(box, &r);
+        at = {r.left + 4, r.top + 4};
+    }
+    const auto command = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, box, nullptr));
+    DestroyMenu(menu);
+    if (command == EM_SETSEL) {
+        SendMessageW(box, EM_SETSEL, 0, -1);
+    } else if (command != 0) {
+        SendMessageW(box, command, 0, 0);
+    }
+}
+
+// A multi-line box has no select-all key of its own; Ctrl+A is it here.
+bool IsSelectAll(UINT message, WPARAM wParam) {
+    return (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+            GetKeyState(VK_MENU) >= 0) ||
+           (message == WM_CHAR && wParam == 1);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const ui::Edition& edition) : edition_(edition) {
+    static const bool registered = [instance] {
+        WNDCLASSEXW c{};
+        c.cbSize = sizeof c;
+        c.style = CS_HREDRAW | CS_VREDRAW;
+        c.lpfnWndProc = &MainWindow::WindowProc;
+        c.hInstance = instance;
+        c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        c.hIconSm = c.hIcon;
+        c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        c.lpszClassName = WindowClass;
+        return RegisterClassExW(&c) != 0;
+    }();
+    (void)registered;
+    background_ = CreateSolidBrush(LightGrey);
+    BuildMenu();
+    const std::wstring caption = Wide(edition_.caption);
+    hwnd_ = CreateWindowExW(WindowExStyle, WindowClass, caption.c_str(), WindowStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100, nullptr, menu_, instance, this);
+    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+    CreateControls();
+    Layout(dpi_);
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    DeleteFonts();
+    DeleteObject(background_);
+}
+
+void MainWindow::BuildMenu() {
+    menu_ = CreateMenu();
+    HMENU popup = CreatePopupMenu();
+    for (const ui::MenuEntry& entry : ui::Menu) {
+        if (entry.item) {
+            const std::wstring caption = Wide(entry.caption);
+            AppendMenuW(popup, MF_STRING, MenuIdBase + static_cast<UINT>(*entry.item),
+                        caption.c_str());
+        } else {
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        }
+    }
+    const std::wstring title = Wide(ui::MenuTitle);
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), title.c_str());
+}
+
+void MainWindow::CreateControls() {
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+                                nullptr, nullptr, nullptr);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    for (const ui::ControlSpec& spec : ui::Controls(edition_)) {
+        const ControlClass cls = ClassOf(spec.kind);
+        const std::wstring caption = Wide(spec.caption);
+        HWND control = CreateWindowExW(
+            cls.exStyle, cls.name, caption.c_str(), cls.style | (spec.visible ? WS_VISIBLE : 0),
+            0, 0, 0, 0, hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + Index(spec.id))),
+            instance, nullptr);
+        controls_[Index(spec.id)] = control;
+        if (spec.kind == ui::ControlKind::Label) {
+            // Made later, drawn over those made before, as the description
+            // has it; a window made later lies below its siblings otherwise.
+            SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        if (!spec.toolTip.empty()) {
+            std::wstring tip = Wide(spec.toolTip);
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = tip.data();
+            SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    HWND pin = Control(ui::Control::txtKey);
+    SendMessageW(pin, EM_SETLIMITTEXT, PinCharacters, 0);
+    SetWindowSubclass(pin, &MainWindow::PinBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    HWND text = Control(ui::Control::Text1);
+    // An edit control stops at 30,000 characters unless told otherwise; a
+    // longer text must reach the run and its refusal, not be cut short.
+    SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
+    SetWindowSubclass(text, &MainWindow::TextBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void MainWindow::DeleteFonts() {
+    for (HFONT& font : fonts_) {
+        if (font != nullptr && font != windowFont_) {
+            DeleteObject(font);
+        }
+        font = nullptr;
+    }
+    if (windowFont_ != nullptr) {
+        DeleteObject(windowFont_);
+        windowFont_ = nullptr;
+    }
+}
+
+void MainWindow::Layout(int dpi) {
+    DeleteFonts();
+    windowFont_ = MakeFont(ui::WindowFont, dpi);
+    for (const ui::ControlSpec& spec : ui::Controls(edition_)) {
+        HWND control = controls_[Index(spec.id)];
+        HFONT font = spec.font ? MakeFont(*spec.font, dpi) : windowFont_;
+        fonts_[Index(spec.id)] = font;
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (spec.kind == ui::ControlKind::PinBox) {
+            // No margins: the box is just wide enough for eight digits.
+            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+        }
+        const int height = Pixels(spec.place.height, dpi) +
+                           (spec.kind == ui::ControlKind::List ? DropDownHeight * dpi / 96 : 0);
+        SetWindowPos(control, nullptr, Pixels(spec.place.left, dpi), Pixels(spec.place.top, dpi),
+                     Pixels(spec.place.width, dpi), height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{0, 0, Pixels(edition_.clientWidth, dpi), Pixels(edition_.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle, TRUE, WindowExStyle, static_cast<UINT>(dpi));
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void MainWindow::Show(int showCommand) {
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(Control(ui::Control::txtKey));
+}
+
+HWND MainWindow::Control(ui::Control control) const {
+    return controls_[Index(control)];
+}
+
+std::u16string MainWindow::text(ui::Control control) const {
+    return WindowText(Control(control));
+}
+
+void MainWindow::setText(ui::Control control, std::u16string_view text) {
+    std::u16string copy(text);
+    const WipedAtEnd wipeCopy(copy);
+    HWND hwnd = Control(control);
+    if (control == ui::Control::Text1) {
+        // A replacement of the whole text, which the box can undo in one step.
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        SendMessageW(hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(copy.data())));
+    } else if (IsList(control)) {
+        const LRESULT index = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(AsWide(copy.data())));
+        SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    } else {
+        SetWindowTextW(hwnd, AsWide(copy.data()));
+    }
+}
+
+void MainWindow::addItem(ui::Control list, std::u16string_view item) {
+    const std::u16string copy(item);
+    SendMessageW(Control(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(copy.c_str())));
+}
+
+void MainWindow::setVisible(ui::Control label, bool visible) {
+    ShowWindow(Control(label), visible ? SW_SHOWNA : SW_HIDE);
+    UpdateWindow(Control(label));
+}
+
+void MainWindow::setEnabled(ui::MenuItem item, bool enabled) {
+    EnableMenuItem(menu_, MenuIdBase + static_cast<UINT>(item),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void MainWindow::setLocked(bool locked) {
+    if (locked) {
+        focusBeforeLock_ = GetFocus();
+    }
+    for (const ui::Control box : {ui::Control::txtKey, ui::Control::Text1}) {
+        SendMessageW(Control(box), EM_SETREADONLY, locked ? TRUE : FALSE, 0);
+    }
+    for (const ui::ControlSpec& spec : ui::Controls(edition_)) {
+        if (spec.kind == ui::ControlKind::List) {
+            EnableWindow(Control(spec.id), locked ? FALSE : TRUE);
+        }
+    }
+    if (!locked && focusBeforeLock_ != nullptr && IsWindow(focusBeforeLock_) != 0) {
+        SetFocus(focusBeforeLock_);
+    }
+}
+
+ui::WindowGeometry MainWindow::geometry() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return {Twips(r.left, dpi_), Twips(r.top, dpi_), Twips(r.right - r.left, dpi_),
+            Twips(r.bottom - r.top, dpi_)};
+}
+
+void MainWindow::setGeometry(const ui::WindowGeometry& g) {
+    SetWindowPos(hwnd_, nullptr, Pixels(g.left, dpi_), Pixels(g.top, dpi_),
+                 std::max(0, Pixels(g.width, dpi_)), std::max(0, Pixels(g.height, dpi_)),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int MainWindow::screenWidth() const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+    return Twips(monitor.rcMonitor.right - monitor.rcMonitor.left, dpi_);
+}
+
+bool MainWindow::PasteIntoPin(HWND box) {
+    if (ReadOnly(box) || form_ == nullptr) {
+        return false;
+    }
+    std::u16string pasted = ClipboardText();
+    const WipedAtEnd wipePasted(pasted);
+    std::u16string current = WindowText(box);
+    const WipedAtEnd wipeCurrent(current);
+    const auto [start, end] = Selection(box);
+    if (!form_->txtKey_Insert(current, end - start, pasted)) {
+        return false;
+    }
+    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(pasted.c_str())));
+    return true;
+}
+
+bool MainWindow::PasteIntoText(HWND box) {
+    if (ReadOnly(box) || form_ == nullptr) {
+        return false;
+    }
+    std::u16string pasted = ClipboardText();
+    const WipedAtEnd wipePasted(pasted);
+    std::u16string current = WindowText(box);
+    const WipedAtEnd wipeCurrent(current);
+    const auto [start, end] = Selection(box);
+    const std::u16string_view all(current);
+    const std::size_t after = CrLfLength(all) - CrLfLength(all.substr(start, end - start)) +
+                              CrLfLength(pasted);
+    return form_->Text1_Paste(after);
+}
+
+LRESULT CALLBACK MainWindow::PinBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self) {
+    auto& window = *reinterpret_cast<MainWindow*>(self);
+    ui::CipherWindow* form = window.form_;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    switch (message) {
+        case WM_CHAR:
+            if (form != nullptr) {
+                auto keyAscii = static_cast<char16_t>(wParam);
+                form->txtKey_KeyPress(keyAscii);
+                if (keyAscii == 0) {
+                    return 0;
+                }
+            }
+            break;
+        case WM_KEYDOWN:
+            // The desktop's paste, copy and cut keys, which an edit control
+            // may carry out without a message of its own.
+            if (wParam == VK_INSERT && shift) {
+                window.PasteIntoPin(hwnd);
+                return 0;
+            }
+            if ((wParam == VK_INSERT && control) || (wParam == VK_DELETE && shift)) {
+                if (form != nullptr) {
+                    form->txtKey_CopyOrCut();
+                }
+                return 0;
+            }
+            break;
+        case WM_PASTE:
+            window.PasteIntoPin(hwnd);
+            return 0;
+        case WM_COPY:
+        case WM_CUT:
+            if (form != nullptr) {
+                form->txtKey_CopyOrCut();
+            }
+            return 0;
+        case WM_CONTEXTMENU:
+            ShowEditMenu(hwnd, lParam, false);
+            return 0;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR self) {
+    auto& window = *reinterpret_cast<MainWindow*>(self);
+    if (IsSelectAll(message, wParam)) {
+        if (message == WM_KEYDOWN) {
+            SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        }
+        return 0;
+    }
+    switch (message) {
+        case WM_GETDLGCODE: {
+            // Tab moves on to the next control, as in every other box here.
+            LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+            const auto* msg = reinterpret_cast<const MSG*>(lParam);
+            if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB) {
+                code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+            }
+            return code & ~static_cast<LRESULT>(DLGC_WANTTAB);
+        }
+        case WM_CHAR:
+            if (wParam == u'\t') {
+                return 0;
+            }
+            if (wParam == 0x16) {  // Ctrl+V
+                SendMessageW(hwnd, WM_PASTE, 0, 0);
+                return 0;
+            }
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
+                SendMessageW(hwnd, WM_PASTE, 0, 0);
+                return 0;
+            }
+            break;
+        case WM_PASTE:
+            if (!window.PasteIntoText(hwnd)) {
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            ShowEditMenu(hwnd, lParam, true);
+            return 0;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* window = static_cast<MainWindow*>(create->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return window != nullptr ? window->Handle(message, wParam, lParam)
+                             : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0 && form_ != nullptr) {
+                switch (static_cast<int>(LOWORD(wParam)) - MenuIdBase) {
+                    case static_cast<int>(ui::MenuItem::EncryptTxt):
+                        form_->EncryptTxt_Click();
+                        return 0;
+                    case static_cast<int>(ui::MenuItem::DecryptTxt):
+                        form_->DecryptTxt_Click();
+                        return 0;
+                    case static_cast<int>(ui::MenuItem::CopyToClipboard):
+                        form_->CopyToClipboard_Click();
+                        return 0;
+                    case static_cast<int>(ui::MenuItem::Exit1):
+                        form_->Exit1_Click();
+                        return 0;
+                    default:
+                        break;
+                }
+            }
+            break;
+        case WM_CLOSE:
+            if (form_ != nullptr) {
+                int cancel = 0;
+                form_->Form_Unload(cancel);
+            } else {
+                PostQuitMessage(0);
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            // The labels grey; a read-only box keeps the system's colours.
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - ControlIdBase;
+            if (id < 0 || !IsLabel(static_cast<ui::Control>(id))) {
+                break;
+            }
+            const auto hdc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(hdc, RGB(0, 0, 0));
+            SetBkColor(hdc, LightGrey);
+            return reinterpret_cast<LRESULT>(background_);
+        }
+        case WM_ERASEBKGND: {
+            RECT r{};
+            GetClientRect(hwnd_, &r);
+            FillRect(reinterpret_cast<HDC>(wParam), &r, background_);
+            return 1;
+        }
+        case WM_SETCURSOR:
+            if (Win32Desktop::Busy()) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            Layout(dpi_);
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace velk::win32
