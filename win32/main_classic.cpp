@@ -4,5 +4,5 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     return velk::win32::RunProgram<velk::classic::Form1>(instance, velk::classic::ClassicEdition(),
-                                                          showCommand);
+                                                         showCommand);
 }

@@ -4,5 +4,5 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     return velk::win32::RunProgram<velk::ui::Form1>(instance, velk::ui::SecondEdition(),
-                                                     showCommand);
+                                                    showCommand);
 }

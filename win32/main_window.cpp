@@ -83,7 +83,8 @@ ControlClass ClassOf(ui::ControlKind kind) {
 std::u16string WindowText(HWND hwnd) {
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), u'\0');
     if (!text.empty()) {
-        const int read = GetWindowTextW(hwnd, AsWide(text.data()), static_cast<int>(text.size() + 1));
+        const int read =
+            GetWindowTextW(hwnd, AsWide(text.data()), static_cast<int>(text.size() + 1));
         text.resize(static_cast<std::size_t>(std::max(read, 0)));
     }
     return text;
@@ -197,17 +198,17 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::CreateControls() {
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
-                                nullptr, nullptr, nullptr);
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
+                                nullptr, nullptr);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     for (const ui::ControlSpec& spec : ui::Controls(edition_)) {
         const ControlClass cls = ClassOf(spec.kind);
         const std::wstring caption = Wide(spec.caption);
         HWND control = CreateWindowExW(
-            cls.exStyle, cls.name, caption.c_str(), cls.style | (spec.visible ? WS_VISIBLE : 0),
-            0, 0, 0, 0, hwnd_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + Index(spec.id))),
-            instance, nullptr);
+            cls.exStyle, cls.name, caption.c_str(), cls.style | (spec.visible ? WS_VISIBLE : 0), 0,
+            0, 0, 0, hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + Index(spec.id))), instance,
+            nullptr);
         controls_[Index(spec.id)] = control;
         if (spec.kind == ui::ControlKind::Label) {
             // Made later, drawn over those made before, as the description
@@ -263,8 +264,7 @@ void MainWindow::Layout(int dpi) {
         const int height = Pixels(spec.place.height, dpi) +
                            (spec.kind == ui::ControlKind::List ? DropDownHeight * dpi / 96 : 0);
         SetWindowPos(control, nullptr, Pixels(spec.place.left, dpi), Pixels(spec.place.top, dpi),
-                     Pixels(spec.place.width, dpi), height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+                     Pixels(spec.place.width, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RECT frame{0, 0, Pixels(edition_.clientWidth, dpi), Pixels(edition_.clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, WindowStyle, TRUE, WindowExStyle, static_cast<UINT>(dpi));
@@ -393,8 +393,8 @@ bool MainWindow::PasteIntoText(HWND box) {
     const WipedAtEnd wipeCurrent(current);
     const auto [start, end] = Selection(box);
     const std::u16string_view all(current);
-    const std::size_t after = CrLfLength(all) - CrLfLength(all.substr(start, end - start)) +
-                              CrLfLength(pasted);
+    const std::size_t after =
+        CrLfLength(all) - CrLfLength(all.substr(start, end - start)) + CrLfLength(pasted);
     return form_->Text1_Paste(after);
 }
 

@@ -113,9 +113,8 @@ bool Win32Desktop::setClipboardText(std::u16string_view text) {
     std::u16string terminated(text);
     const WipedAtEnd wipeTerminated(terminated);
     const DWORD no = 0;
-    bool set = EmptyClipboard() != 0 &&
-               SetFormat(CF_UNICODETEXT, terminated.c_str(),
-                         (terminated.size() + 1) * sizeof(char16_t));
+    bool set = EmptyClipboard() != 0 && SetFormat(CF_UNICODETEXT, terminated.c_str(),
+                                                  (terminated.size() + 1) * sizeof(char16_t));
     // Kept out of clipboard history, cloud clipboard and clipboard monitors,
     // as password managers do.
     set = set &&

@@ -224,9 +224,11 @@ TEST_F(WindowTest, PinTakesAnInsertedTextWholeOrRefusesItWithOneBeep) {
         }};
     // Before, inserted, after (refused when it equals before); a selected
     // box is written as its text between brackets.
-    const std::array<const char*, 3> insertions[] = {
-        {"1234", "5678", "12345678"}, {"[12345678]", "9", "9"}, {"[1234]", "abc DEF!", "1234"},
-        {"1234", "56789", "1234"},    {"[1234]", "", "1234"}};
+    const std::array<const char*, 3> insertions[] = {{"1234", "5678", "12345678"},
+                                                     {"[12345678]", "9", "9"},
+                                                     {"[1234]", "abc DEF!", "1234"},
+                                                     {"1234", "56789", "1234"},
+                                                     {"[1234]", "", "1234"}};
     for (const auto& [before, inserted, after] : insertions) {
         const QString box = QString(before).remove('[').remove(']');
         const bool selected = before[0] == '[';

@@ -67,7 +67,8 @@ RECT Place(HWND control) {
 
 LOGFONTW FontOf(HWND control) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
     return font;
 }
 
