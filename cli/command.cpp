@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <QString>
 
 #include "classic/fixed_keys.h"
 #include "cli/pin_reader.h"
@@ -77,14 +76,6 @@ void DescribeOptions(CLI::App& app, Options& options) {
         "Exit status: 0 done, 1 input refused or not readable, 2 usage error.\n"
         "The cipher is for casual privacy only: it is not modern authenticated\n"
         "encryption and must not guard anything of real value.");
-}
-
-// The PIN passes through here: Qt's copy is wiped before it is freed.
-std::u16string Utf16(std::string_view bytes) {
-    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    std::u16string copy = text.toStdU16String();
-    WipeBytes(text.data(), sizeof(QChar) * static_cast<std::size_t>(text.size()));
-    return copy;
 }
 
 // The window's checks, in its order. Key texts must be the pickers' own
@@ -220,18 +211,18 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     }
     const WipedAtEnd wipePinBytes(*pinBytes);
 
-    std::u16string pin = Utf16(*pinBytes);
+    std::u16string pin = DecodeUtf8Replacing(*pinBytes);
     const WipedAtEnd wipePin(pin);
     std::vector<std::u16string> keys;
     keys.reserve(options.keys.size());
     for (const auto& key : options.keys) {
-        keys.push_back(Utf16(key));
+        keys.push_back(DecodeUtf8Replacing(key));
     }
     const RunInputCheck check = CheckRunInput(pin, keys, options.classic);
     if (check != RunInputCheck::Ok) {
         return Refuse(err, RefusalMessage(check));
     }
-    const std::optional<int> passes = ReadPassCount(Utf16(options.passes));
+    const std::optional<int> passes = ReadPassCount(DecodeUtf8Replacing(options.passes));
     if (!passes) {
         return Refuse(err, PassCountRefusal);
     }

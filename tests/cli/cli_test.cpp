@@ -122,6 +122,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "The Txt Is Not UTF-8 From Byte Offset 4"},
         Refusal{"Surrogate", "", "12345678", "\xED\xA0\x80", 1,
                 "The Txt Is Not UTF-8 From Byte Offset 0"},
+        Refusal{"Overlong", "", "12345678", "ab\xC0\xAF", 1,
+                "The Txt Is Not UTF-8 From Byte Offset 2"},
+        Refusal{"PastU10FFFF", "", "12345678", "\xF4\x90\x80\x80", 1,
+                "The Txt Is Not UTF-8 From Byte Offset 0"},
+        // Each byte that is not UTF-8 counts as one character of the PIN.
+        Refusal{"PinNotUtf8", "", "123456\xE2\x82", Plain, 1,
+                "The Pin Must Be 8 Numbers, 0 To 9 Only"},
         Refusal{"NotUtf8BeforeLength", "", "12345678", TooLong + "\xFF", 1,
                 "The Txt Is Not UTF-8 From Byte Offset 32767"},
         // A failed read is no end of the text.
