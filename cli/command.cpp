@@ -8,12 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 
 #include "classic/fixed_keys.h"
 #include "cli/pin_reader.h"
+#include "cli/system.h"
 #include "cli/utf8.h"
 #include "engine/key_library.h"
 #include "engine/key_preparation.h"
@@ -139,10 +138,7 @@ std::optional<std::string> ReadInput(int in, std::string& bytes) {
     bytes.resize(MaxInputBytes + 1);
     std::size_t got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = read(in, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::ptrdiff_t n = ReadSome(in, bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             const int error = errno;
             return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
