@@ -29,6 +29,7 @@ HANDLE HandleOf(int fd) {
     const _invalid_parameter_handler previous = _set_invalid_parameter_handler(&LetFail);
     const std::intptr_t handle = _get_osfhandle(fd);
     _set_invalid_parameter_handler(previous);
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the runtime gives the handle as an integer
     return handle > 0 ? reinterpret_cast<HANDLE>(handle) : nullptr;
 }
 
