@@ -1,7 +1,7 @@
 # Set-up, build and test entry points; see README.md.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package package fuzz lint bench clean
+.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows windows package fuzz lint bench clean
 
 all: build
 
@@ -26,6 +26,9 @@ build/release/build.ninja: CMakePresets.json | deps
 build/run/build.ninja: CMakePresets.json | deps-run
 	cmake --preset run
 
+build/windows/build.ninja: CMakePresets.json | deps
+	cmake --preset windows
+
 build: deps build/debug/build.ninja
 	cmake --build --preset debug -j $(JOBS)
 
@@ -41,8 +44,8 @@ run-classic: deps-run build/run/build.ninja
 
 # Every test with GCC, then again with Clang under ASan and UBSan (with a
 # short fuzzing run), then the Debian package built from a release build,
-# then the static checks.
-test: test-gcc test-asan test-package lint
+# then the Windows build's tests under Wine, then the static checks.
+test: test-gcc test-asan test-package test-windows lint
 
 test-gcc: build
 	ctest --preset debug -j $(JOBS) -LE package
@@ -54,6 +57,14 @@ test-asan: deps build/asan/build.ninja
 test-package: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 	ctest --preset release -L package
+
+# The Windows programs, cross-compiled with MinGW-w64 into build/windows.
+windows: deps build/windows/build.ninja
+	cmake --build --preset windows -j $(JOBS)
+
+# Under Wine, the window tests on a private X server.
+test-windows: windows
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j $(JOBS)
 
 package: deps build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)

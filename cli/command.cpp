@@ -8,13 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
-#include <QString>
 
 #include "classic/fixed_keys.h"
 #include "cli/pin_reader.h"
+#include "cli/system.h"
 #include "cli/utf8.h"
 #include "engine/key_library.h"
 #include "engine/key_preparation.h"
@@ -79,14 +77,6 @@ void DescribeOptions(CLI::App& app, Options& options) {
         "encryption and must not guard anything of real value.");
 }
 
-// The PIN passes through here: Qt's copy is wiped before it is freed.
-std::u16string Utf16(std::string_view bytes) {
-    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    std::u16string copy = text.toStdU16String();
-    WipeBytes(text.data(), sizeof(QChar) * static_cast<std::size_t>(text.size()));
-    return copy;
-}
-
 // The window's checks, in its order. Key texts must be the pickers' own
 // "01" to "99": "1" also names key 1, and beside "01" it would pass the
 // check for two keys the same.
@@ -148,10 +138,7 @@ std::optional<std::string> ReadInput(int in, std::string& bytes) {
     bytes.resize(MaxInputBytes + 1);
     std::size_t got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = read(in, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::ptrdiff_t n = ReadSome(in, bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             const int error = errno;
             return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
@@ -220,18 +207,18 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     }
     const WipedAtEnd wipePinBytes(*pinBytes);
 
-    std::u16string pin = Utf16(*pinBytes);
+    std::u16string pin = DecodeUtf8Replacing(*pinBytes);
     const WipedAtEnd wipePin(pin);
     std::vector<std::u16string> keys;
     keys.reserve(options.keys.size());
     for (const auto& key : options.keys) {
-        keys.push_back(Utf16(key));
+        keys.push_back(DecodeUtf8Replacing(key));
     }
     const RunInputCheck check = CheckRunInput(pin, keys, options.classic);
     if (check != RunInputCheck::Ok) {
         return Refuse(err, RefusalMessage(check));
     }
-    const std::optional<int> passes = ReadPassCount(Utf16(options.passes));
+    const std::optional<int> passes = ReadPassCount(DecodeUtf8Replacing(options.passes));
     if (!passes) {
         return Refuse(err, PassCountRefusal);
     }

@@ -1,75 +1,53 @@
 #include "cli/utf8.h"
 
-#include <vector>
+#include <iterator>
 
-#include <QByteArrayView>
-#include <QString>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <utf8.h>
 
 #include "engine/wipe.h"
 
 namespace velk::cli {
 
-namespace {
-
-// A kept byte order mark is the only way a text that starts with one comes
-// back unchanged; stateless, so that a sequence cut short at the end counts
-// as an error instead of waiting for more input.
-constexpr auto DecoderFlags =
-    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
-
-QByteArrayView View(std::string_view bytes) {
-    return {bytes.data(), static_cast<qsizetype>(bytes.size())};
-}
-
-// The length of the longest prefix of `bytes` made of whole valid sequences.
-// QStringDecoder reports only that an error happened, so the bytes are fed
-// once more one at a time: each byte that completes a character moves the
-// end of the valid prefix, until the decoder flags an error.
-std::size_t ValidPrefixLength(std::string_view bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    std::vector<QChar> out(static_cast<std::size_t>(decoder.requiredSpace(1)));
-    std::size_t valid = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const QChar* end = decoder.appendToBuffer(out.data(), View(bytes.substr(i, 1)));
-        if (decoder.hasError()) {
-            break;
-        }
-        if (end != out.data()) {
-            valid = i + 1;
-        }
-    }
-    return valid;
-}
-
-}  // namespace
-
 NotUtf8::NotUtf8(std::size_t offset)
     : std::runtime_error("not UTF-8 from byte offset " + std::to_string(offset)), offset_(offset) {}
 
+// utf8::find_invalid refuses what the contract lists (it checks each
+// sequence for overlong forms, surrogates and values past U+10FFFF) and
+// points at the first byte of the first bad sequence. Both conversions write
+// into room reserved up front, so no copy of the text is left behind by a
+// string that grew.
 std::u16string DecodeUtf8(std::string_view bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, DecoderFlags);
-    QString decoded = decoder.decode(View(bytes));
-    const bool valid = !decoder.hasError();
-    std::u16string text = valid ? decoded.toStdU16String() : std::u16string();
-    // Qt's copy of the text is wiped before it is freed, as the caller's are.
-    WipeBytes(decoded.data(), sizeof(QChar) * static_cast<std::size_t>(decoded.size()));
-    if (!valid) {
-        throw NotUtf8(ValidPrefixLength(bytes));
+    const auto invalid = utf8::find_invalid(bytes.begin(), bytes.end());
+    if (invalid != bytes.end()) {
+        throw NotUtf8(static_cast<std::size_t>(invalid - bytes.begin()));
     }
+    std::u16string text;
+    text.reserve(bytes.size());  // never more units than bytes
+    utf8::unchecked::utf8to16(bytes.begin(), bytes.end(), std::back_inserter(text));
     return text;
 }
 
+std::u16string DecodeUtf8Replacing(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (auto at = bytes.begin();; ++at) {
+        const auto invalid = utf8::find_invalid(at, bytes.end());
+        utf8::unchecked::utf8to16(at, invalid, std::back_inserter(text));
+        if (invalid == bytes.end()) {
+            return text;
+        }
+        text.push_back(u'\uFFFD');
+        at = invalid;
+    }
+}
+
 std::string EncodeUtf8(std::u16string_view text) {
-    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QByteArray encoded =
-        encoder.encode(QStringView(text.data(), static_cast<qsizetype>(text.size())));
-    const bool valid = !encoder.hasError();
-    std::string bytes = valid ? encoded.toStdString() : std::string();
-    // As in DecodeUtf8.
-    WipeBytes(encoded.data(), static_cast<std::size_t>(encoded.size()));
-    if (!valid) {
+    std::string bytes;
+    bytes.reserve(3 * text.size());  // a pair's 4 bytes for its 2 units, else up to 3 a unit
+    try {
+        utf8::utf16to8(text.begin(), text.end(), std::back_inserter(bytes));
+    } catch (const utf8::invalid_utf16&) {
+        Wipe(bytes);
         throw std::invalid_argument("text with an unpaired surrogate has no UTF-8 form");
     }
     return bytes;

@@ -25,6 +25,11 @@ private:
 // from 0, of the first byte of the first sequence that is not valid.
 std::u16string DecodeUtf8(std::string_view bytes);
 
+// The UTF-16 text of `bytes` with each byte that is not part of a valid
+// sequence taken as one U+FFFD, which no check accepts: for the PIN and the
+// options, refused by the checks as the windows would refuse what was typed.
+std::u16string DecodeUtf8Replacing(std::string_view bytes);
+
 // The UTF-8 bytes of `text`, with no byte order mark added. Throws
 // std::invalid_argument for an unpaired surrogate, which has no UTF-8 form.
 std::string EncodeUtf8(std::u16string_view text);

@@ -6,15 +6,22 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
 #include <sys/mman.h>
 #include <unistd.h>
+#endif
 
 #include "cli/command.h"
 #include "cli/pin_reader.h"
@@ -26,6 +33,25 @@ namespace velk::cli {
 namespace {
 
 using namespace std::string_literals;
+
+// A pipe, and an empty file deleted when closed.
+#ifdef _WIN32
+int Pipe(std::array<int, 2>& ends) {
+    return _pipe(ends.data(), 4096, _O_BINARY);
+}
+int InputFile() {
+    const std::unique_ptr<char, decltype(&std::free)> name(_tempnam(nullptr, "velk"), &std::free);
+    return _open(name.get(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | _O_TEMPORARY,
+                 _S_IREAD | _S_IWRITE);
+}
+#else
+int Pipe(std::array<int, 2>& ends) {
+    return pipe(ends.data());
+}
+int InputFile() {
+    return memfd_create("input", MFD_CLOEXEC);
+}
+#endif
 
 struct Outcome {
     int status = -1;
@@ -41,7 +67,7 @@ Outcome RunProgramOn(int in, const std::string& options, const std::optional<std
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     std::array<int, 2> ends{-1, -1};
     if (pin) {
-        EXPECT_EQ(pipe(ends.data()), 0);
+        EXPECT_EQ(Pipe(ends), 0);
         EXPECT_EQ(write(ends[1], pin->data(), pin->size()), static_cast<ssize_t>(pin->size()));
         close(ends[1]);
         args.insert(args.end(), {"--pin-fd", std::to_string(ends[0])});
@@ -65,7 +91,7 @@ Outcome RunProgramOn(int in, const std::string& options, const std::optional<std
 // Runs the program on `input` in a file.
 Outcome RunProgram(const std::string& options, const std::optional<std::string>& pin,
                    const std::string& input) {
-    const int in = memfd_create("input", MFD_CLOEXEC);
+    const int in = InputFile();
     EXPECT_EQ(write(in, input.data(), input.size()), static_cast<ssize_t>(input.size()));
     lseek(in, 0, SEEK_SET);
     Outcome outcome = RunProgramOn(in, options, pin);
@@ -103,39 +129,42 @@ TEST_P(Refusals, SayWhyOnStandardErrorAndWriteNothing) {
 const std::string Plain = "Attack at dawn!";
 const std::string TooLong(32767, 'a');
 
-INSTANTIATE_TEST_SUITE_P(
-    Program, Refusals,
-    ::testing::Values(
-        Refusal{"EmptyPinBeforeSameKeys", "--keys 01 01 02 03", "\n", Plain, 1, "Enter Pin"},
-        Refusal{"SameKeysBeforeLength", "--keys 01 02 03 02", "1234567", Plain, 1,
-                "Two Keys The Same"},
-        Refusal{"KeyNotAsPicked", "--keys 1 02 03 01", "12345678", Plain, 1,
-                "Pick Each Key From 01 To 99"},
-        Refusal{"PassesTooMany", "--passes 257", "12345678", Plain, 1,
-                "Pick The Number Of Times From 01 To 256"},
-        Refusal{"PinBeforePasses", "--passes 0", "", Plain, 1, "Enter Pin"},
-        Refusal{"TextTooLong", "", "12345678", TooLong, 1,
-                "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On"},
-        Refusal{"PassesBeforeText", "--passes 0", "12345678", TooLong, 1,
-                "Pick The Number Of Times From 01 To 256"},
-        Refusal{"CutShortAtTheEnd", "", "12345678", "\xF0\x9F\x98\x80\xE2\x82", 1,
-                "The Txt Is Not UTF-8 From Byte Offset 4"},
-        Refusal{"Surrogate", "", "12345678", "\xED\xA0\x80", 1,
-                "The Txt Is Not UTF-8 From Byte Offset 0"},
-        Refusal{"NotUtf8BeforeLength", "", "12345678", TooLong + "\xFF", 1,
-                "The Txt Is Not UTF-8 From Byte Offset 32767"},
-        // A failed read is no end of the text.
-        Refusal{"InputADirectory", "", "12345678", "", 1,
-                "The Txt Could Not Be Read: Is a directory", open(".", O_RDONLY | O_CLOEXEC)},
-        Refusal{"InputNotOpen", "", "12345678", "", 1,
-                "The Txt Could Not Be Read: Bad file descriptor", 987},
-        Refusal{"PinOnTheCommandLine", "--pin 12345678", std::nullopt, Plain, 2, "--pin-fd FD"},
-        Refusal{"ClassicWithKeys", "--classic --keys 01 02 03 04", "12345678", Plain, 2,
-                "excludes"},
-        Refusal{"UnknownOption", "--decrypt", "12345678", Plain, 2, "--decrypt"},
-        Refusal{"PinFdNotOpen", "--pin-fd 987", std::nullopt, Plain, 2,
-                "descriptor 987 is not open"}),
-    [](const auto& p) { return std::string(p.param.name); });
+const std::vector<Refusal> RefusalCases{
+    Refusal{"EmptyPinBeforeSameKeys", "--keys 01 01 02 03", "\n", Plain, 1, "Enter Pin"},
+    Refusal{"SameKeysBeforeLength", "--keys 01 02 03 02", "1234567", Plain, 1, "Two Keys The Same"},
+    Refusal{"KeyNotAsPicked", "--keys 1 02 03 01", "12345678", Plain, 1,
+            "Pick Each Key From 01 To 99"},
+    Refusal{"PassesTooMany", "--passes 257", "12345678", Plain, 1,
+            "Pick The Number Of Times From 01 To 256"},
+    Refusal{"PinBeforePasses", "--passes 0", "", Plain, 1, "Enter Pin"},
+    Refusal{"TextTooLong", "", "12345678", TooLong, 1,
+            "The Txt Is Too Long: At Most 32766 Characters Can Be Worked On"},
+    Refusal{"PassesBeforeText", "--passes 0", "12345678", TooLong, 1,
+            "Pick The Number Of Times From 01 To 256"},
+    Refusal{"CutShortAtTheEnd", "", "12345678", "\xF0\x9F\x98\x80\xE2\x82", 1,
+            "The Txt Is Not UTF-8 From Byte Offset 4"},
+    Refusal{"Surrogate", "", "12345678", "\xED\xA0\x80", 1,
+            "The Txt Is Not UTF-8 From Byte Offset 0"},
+    Refusal{"Overlong", "", "12345678", "ab\xC0\xAF", 1, "The Txt Is Not UTF-8 From Byte Offset 2"},
+    Refusal{"PastU10FFFF", "", "12345678", "\xF4\x90\x80\x80", 1,
+            "The Txt Is Not UTF-8 From Byte Offset 0"},
+    // Each byte that is not UTF-8 counts as one character of the PIN.
+    Refusal{"PinNotUtf8", "", "123456\xE2\x82", Plain, 1, "The Pin Must Be 8 Numbers, 0 To 9 Only"},
+    Refusal{"NotUtf8BeforeLength", "", "12345678", TooLong + "\xFF", 1,
+            "The Txt Is Not UTF-8 From Byte Offset 32767"},
+// A failed read is no end of the text.
+#ifndef _WIN32
+    Refusal{"InputADirectory", "", "12345678", "", 1, "The Txt Could Not Be Read: Is a directory",
+            open(".", O_RDONLY | O_CLOEXEC)},
+#endif
+    Refusal{"InputNotOpen", "", "12345678", "", 1, "The Txt Could Not Be Read: Bad file descriptor",
+            987},
+    Refusal{"PinOnTheCommandLine", "--pin 12345678", std::nullopt, Plain, 2, "--pin-fd FD"},
+    Refusal{"ClassicWithKeys", "--classic --keys 01 02 03 04", "12345678", Plain, 2, "excludes"},
+    Refusal{"UnknownOption", "--decrypt", "12345678", Plain, 2, "--decrypt"},
+    Refusal{"PinFdNotOpen", "--pin-fd 987", std::nullopt, Plain, 2, "descriptor 987 is not open"}};
+INSTANTIATE_TEST_SUITE_P(Program, Refusals, ::testing::ValuesIn(RefusalCases),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // The engine's and the classic edition's stored vectors, in UTF-8, with the
 // PIN line ended by a line feed or by CR LF.

@@ -1,0 +1,32 @@
+# The header-only libraries of the command-line program as targets:
+# CLI11::CLI11 and utf8cpp (UTF8-CPP, whose header is included as <utf8.h>).
+# A native build finds them through their packages' CMake files. A cross
+# compiler must not search /usr/include, whose C library headers are the
+# build machine's: it gets a folder in the build tree with links to these
+# libraries' own folders there and nothing else.
+include_guard(GLOBAL)
+
+if(NOT CMAKE_CROSSCOMPILING)
+    find_package(CLI11 REQUIRED CONFIG)
+    find_package(utf8cpp REQUIRED CONFIG)
+    return()
+endif()
+
+set(VELK_HEADER_LIBRARIES_ROOT /usr/include CACHE PATH
+    "Where the build machine keeps CLI11's CLI/ and UTF8-CPP's utf8cpp/ folders")
+set(velk_header_links ${CMAKE_BINARY_DIR}/header-libraries)
+file(MAKE_DIRECTORY ${velk_header_links})
+foreach(folder CLI utf8cpp)
+    if(NOT IS_DIRECTORY ${VELK_HEADER_LIBRARIES_ROOT}/${folder})
+        message(FATAL_ERROR "${VELK_HEADER_LIBRARIES_ROOT}/${folder} is missing "
+                            "(tools/install-deps test installs it)")
+    endif()
+    file(CREATE_LINK ${VELK_HEADER_LIBRARIES_ROOT}/${folder} ${velk_header_links}/${folder}
+        SYMBOLIC)
+endforeach()
+
+add_library(CLI11::CLI11 INTERFACE IMPORTED)
+set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${velk_header_links})
+add_library(utf8cpp INTERFACE IMPORTED)
+set_target_properties(utf8cpp PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${velk_header_links}/utf8cpp)
