@@ -98,6 +98,28 @@ std::pair<std::size_t, std::size_t> Selection(HWND box) {
     return {start, std::max(start, end)};
 }
 
+// A paste into an edit control before it is made: the clipboard's text, the
+// box's text and the selection the paste would replace. Both texts are
+// overwritten when it goes.
+struct PendingPaste {
+    explicit PendingPaste(HWND target)
+        : pasted(ClipboardText()),
+          box(WindowText(target)),
+          start(Selection(target).first),
+          end(Selection(target).second) {}
+    PendingPaste(const PendingPaste&) = delete;
+    PendingPaste& operator=(const PendingPaste&) = delete;
+    ~PendingPaste() {
+        Wipe(pasted);
+        Wipe(box);
+    }
+
+    std::u16string pasted;
+    std::u16string box;
+    std::size_t start;
+    std::size_t end;
+};
+
 bool ReadOnly(HWND box) {
     return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
 }
@@ -368,34 +390,22 @@ int MainWindow::screenWidth() const {
 }
 
 bool MainWindow::PasteIntoPin(HWND box) {
-    if (ReadOnly(box) || form_ == nullptr) {
+    const PendingPaste paste(box);
+    if (ReadOnly(box) || form_ == nullptr ||
+        !form_->txtKey_Insert(paste.box, paste.end - paste.start, paste.pasted)) {
         return false;
     }
-    std::u16string pasted = ClipboardText();
-    const WipedAtEnd wipePasted(pasted);
-    std::u16string current = WindowText(box);
-    const WipedAtEnd wipeCurrent(current);
-    const auto [start, end] = Selection(box);
-    if (!form_->txtKey_Insert(current, end - start, pasted)) {
-        return false;
-    }
-    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(pasted.c_str())));
+    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(paste.pasted.c_str())));
     return true;
 }
 
 bool MainWindow::PasteIntoText(HWND box) {
-    if (ReadOnly(box) || form_ == nullptr) {
-        return false;
-    }
-    std::u16string pasted = ClipboardText();
-    const WipedAtEnd wipePasted(pasted);
-    std::u16string current = WindowText(box);
-    const WipedAtEnd wipeCurrent(current);
-    const auto [start, end] = Selection(box);
-    const std::u16string_view all(current);
-    const std::size_t after =
-        CrLfLength(all) - CrLfLength(all.substr(start, end - start)) + CrLfLength(pasted);
-    return form_->Text1_Paste(after);
+    const PendingPaste paste(box);
+    const std::u16string_view all(paste.box);
+    return !ReadOnly(box) && form_ != nullptr &&
+           form_->Text1_Paste(CrLfLength(all) -
+                              CrLfLength(all.substr(paste.start, paste.end - paste.start)) +
+                              CrLfLength(paste.pasted));
 }
 
 LRESULT CALLBACK MainWindow::PinBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
