@@ -538,6 +538,18 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_ACTIVATE:
+            // The control that had the focus has it again when the window
+            // is active again, after a message box for one; left to
+            // DefWindowProc, the window itself would take it.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                focusWhenActive_ = GetFocus();
+            } else if (HIWORD(wParam) == 0 && focusWhenActive_ != nullptr &&
+                       IsChild(hwnd_, focusWhenActive_) != 0) {
+                SetFocus(focusWhenActive_);
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             if (form_ != nullptr) {
                 int cancel = 0;

@@ -78,6 +78,7 @@ private:
     int dpi_ = 96;
     ui::CipherWindow* form_ = nullptr;
     HWND focusBeforeLock_ = nullptr;
+    HWND focusWhenActive_ = nullptr;
 };
 
 }  // namespace velk::win32
