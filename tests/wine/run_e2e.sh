@@ -49,6 +49,7 @@ keys 2 a 7 b 1 x 8 period 2 8 1 8
 step="paste the text and encrypt (alt+e, e: the first of the two items with E)"
 serve clipboard "$work/plain"
 keys Tab ctrl+v alt+e e
+[ "$(grep -c MSGBOX_OnInit "$work/program.log")" -eq 1 ] || fail "the run was refused"
 copy_out "$work/window_cipher"
 cmp "$work/window_cipher" "$work/cli_cipher" || fail "the window's cipher text is not velk-encrypt-decrypt's"
 
