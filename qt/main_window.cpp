@@ -275,11 +275,11 @@ void MainWindow::addItem(Control list, std::u16string_view item) {
     List(list)->addItem(ToQString(item));
 }
 
-void MainWindow::setVisible(Control label, bool visible) {
+void MainWindow::showLabel(Control label, bool visible) {
     Widget(label)->setVisible(visible);
 }
 
-void MainWindow::setEnabled(ui::MenuItem item, bool enabled) {
+void MainWindow::enableItem(ui::MenuItem item, bool enabled) {
     menuItems_[static_cast<std::size_t>(item)]->setEnabled(enabled);
 }
 
@@ -301,13 +301,13 @@ void MainWindow::setLocked(bool locked) {
 
 // Left and Top of the frame, Width and Height of the frame; the frame's
 // border is kept when the size is set.
-ui::WindowGeometry MainWindow::geometry() const {
+ui::WindowGeometry MainWindow::windowGeometry() const {
     const QRect frame = frameGeometry();
     return {frame.left() * ui::TwipsPerPixel, frame.top() * ui::TwipsPerPixel,
             frame.width() * ui::TwipsPerPixel, frame.height() * ui::TwipsPerPixel};
 }
 
-void MainWindow::setGeometry(const ui::WindowGeometry& geometry) {
+void MainWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
     if (!resizable_) {
         // The window is of fixed size until something else sets its size.
         resizable_ = true;

@@ -30,7 +30,7 @@ CipherWindow::~CipherWindow() = default;
 
 void CipherWindow::LoadCommon() {
     copyEnabled_ = false;
-    window_.setEnabled(MenuItem::CopyToClipboard, false);
+    window_.enableItem(MenuItem::CopyToClipboard, false);
     for (int n = 1; n <= MaxPassCount; ++n) {
         window_.addItem(Control::Combo1, ListText(n));
     }
@@ -111,7 +111,7 @@ void CipherWindow::RunPasses(Direction direction) {
             const WipedAtEnd wipePassPin(passPin);
             PrepareRunPass(cipherState_, passPin);
             window_.setText(Control::Label3, text::Working);
-            window_.setVisible(Control::Label3, true);
+            window_.showLabel(Control::Label3, true);
             desktop_.processEventsOnce();
             if (ending_) {
                 completed = false;
@@ -128,7 +128,7 @@ void CipherWindow::RunPasses(Direction direction) {
         completed = false;
     }
     Text2.ReplaceText({});
-    window_.setVisible(Control::Label3, false);
+    window_.showLabel(Control::Label3, false);
     desktop_.setBusyPointer(false);
     SetLocked(false);
     running_ = false;
@@ -137,16 +137,16 @@ void CipherWindow::RunPasses(Direction direction) {
         window_.setText(Control::Text1, result);
         Wipe(result);
         copyEnabled_ = true;
-        window_.setEnabled(MenuItem::CopyToClipboard, true);
+        window_.enableItem(MenuItem::CopyToClipboard, true);
     } else if (!ending_) {
         Refuse(text::RunFailed);
     }
 }
 
 void CipherWindow::SetLocked(bool locked) {
-    window_.setEnabled(MenuItem::EncryptTxt, !locked);
-    window_.setEnabled(MenuItem::DecryptTxt, !locked);
-    window_.setEnabled(MenuItem::CopyToClipboard, !locked && copyEnabled_);
+    window_.enableItem(MenuItem::EncryptTxt, !locked);
+    window_.enableItem(MenuItem::DecryptTxt, !locked);
+    window_.enableItem(MenuItem::CopyToClipboard, !locked && copyEnabled_);
     window_.setLocked(locked);
 }
 

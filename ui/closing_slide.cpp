@@ -6,19 +6,20 @@ namespace velk::ui {
 
 int RunClosingSlide(WindowPort& window, Desktop& desktop) {
     const int screenWidth = window.screenWidth();
-    const int maxCycles = std::max(1, (screenWidth - window.geometry().top) / SlideMoveStep + 1);
+    const int maxCycles =
+        std::max(1, (screenWidth - window.windowGeometry().top) / SlideMoveStep + 1);
     int cycles = 0;
     for (;;) {
-        WindowGeometry g = window.geometry();
+        WindowGeometry g = window.windowGeometry();
         const int topBefore = g.top;
         g.top += SlideMoveStep;
         g.left += SlideMoveStep;
         g.width -= SlideShrinkStep;
         g.height -= SlideShrinkStep;
-        window.setGeometry(g);
+        window.setWindowGeometry(g);
         desktop.processEventsOnce();
         ++cycles;
-        const int top = window.geometry().top;
+        const int top = window.windowGeometry().top;
         if (top > screenWidth || top <= topBefore || cycles >= maxCycles) {
             return cycles;
         }

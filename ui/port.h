@@ -51,15 +51,15 @@ public:
     virtual void setText(Control control, std::u16string_view text) = 0;
     // Adds an item at the end of a list.
     virtual void addItem(Control list, std::u16string_view item) = 0;
-    virtual void setVisible(Control label, bool visible) = 0;
-    virtual void setEnabled(MenuItem item, bool enabled) = 0;
+    virtual void showLabel(Control label, bool visible) = 0;
+    virtual void enableItem(MenuItem item, bool enabled) = 0;
     // While locked the boxes take no edit and the lists no choice; unlocking
     // gives the focus back to the control that had it.
     virtual void setLocked(bool locked) = 0;
 
-    virtual WindowGeometry geometry() const = 0;
+    virtual WindowGeometry windowGeometry() const = 0;
     // The window takes what it can of `geometry`; it may refuse a move.
-    virtual void setGeometry(const WindowGeometry& geometry) = 0;
+    virtual void setWindowGeometry(const WindowGeometry& geometry) = 0;
     // The width of the screen the window is on, in twips.
     virtual int screenWidth() const = 0;
 };

@@ -342,12 +342,12 @@ void MainWindow::addItem(ui::Control list, std::u16string_view item) {
     SendMessageW(Control(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(copy.c_str())));
 }
 
-void MainWindow::setVisible(ui::Control label, bool visible) {
+void MainWindow::showLabel(ui::Control label, bool visible) {
     ShowWindow(Control(label), visible ? SW_SHOWNA : SW_HIDE);
     UpdateWindow(Control(label));
 }
 
-void MainWindow::setEnabled(ui::MenuItem item, bool enabled) {
+void MainWindow::enableItem(ui::MenuItem item, bool enabled) {
     EnableMenuItem(menu_, MenuIdBase + static_cast<UINT>(item),
                    MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
@@ -369,14 +369,14 @@ void MainWindow::setLocked(bool locked) {
     }
 }
 
-ui::WindowGeometry MainWindow::geometry() const {
+ui::WindowGeometry MainWindow::windowGeometry() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
     return {Twips(r.left, dpi_), Twips(r.top, dpi_), Twips(r.right - r.left, dpi_),
             Twips(r.bottom - r.top, dpi_)};
 }
 
-void MainWindow::setGeometry(const ui::WindowGeometry& g) {
+void MainWindow::setWindowGeometry(const ui::WindowGeometry& g) {
     SetWindowPos(hwnd_, nullptr, Pixels(g.left, dpi_), Pixels(g.top, dpi_),
                  std::max(0, Pixels(g.width, dpi_)), std::max(0, Pixels(g.height, dpi_)),
                  SWP_NOZORDER | SWP_NOACTIVATE);

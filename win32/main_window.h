@@ -45,11 +45,11 @@ public:
     std::u16string text(ui::Control control) const override;
     void setText(ui::Control control, std::u16string_view text) override;
     void addItem(ui::Control list, std::u16string_view item) override;
-    void setVisible(ui::Control label, bool visible) override;
-    void setEnabled(ui::MenuItem item, bool enabled) override;
+    void showLabel(ui::Control label, bool visible) override;
+    void enableItem(ui::MenuItem item, bool enabled) override;
     void setLocked(bool locked) override;
-    ui::WindowGeometry geometry() const override;
-    void setGeometry(const ui::WindowGeometry& geometry) override;
+    ui::WindowGeometry windowGeometry() const override;
+    void setWindowGeometry(const ui::WindowGeometry& geometry) override;
     int screenWidth() const override;
 
 private:

@@ -297,8 +297,8 @@ TEST_F(WindowTest, PortReadsAndWritesTheControls) {
     EXPECT_FALSE(List("Combo1").isEnabled() || List("Kk4").isEnabled());
     window->setLocked(false);
     EXPECT_FALSE(Pin().isReadOnly() || Text1().isReadOnly() || !List("Kk4").isEnabled());
-    window->setGeometry({1500, 3000, 6000, 3000});
-    const ui::WindowGeometry g = window->geometry();
+    window->setWindowGeometry({1500, 3000, 6000, 3000});
+    const ui::WindowGeometry g = window->windowGeometry();
     EXPECT_EQ((std::array{g.left, g.top, g.width, g.height}), (std::array{1500, 3000, 6000, 3000}));
 }
 

@@ -48,13 +48,13 @@ public:
     void addItem(Control list, std::u16string_view item) override {
         items[list].emplace_back(item);
     }
-    void setVisible(Control label, bool shown) override { visible[label] = shown; }
-    void setEnabled(MenuItem item, bool on) override {
+    void showLabel(Control label, bool shown) override { visible[label] = shown; }
+    void enableItem(MenuItem item, bool on) override {
         enabled[static_cast<std::size_t>(item)] = on;
     }
     void setLocked(bool on) override { locked = on; }
-    WindowGeometry geometry() const override { return frame; }
-    void setGeometry(const WindowGeometry& g) override {
+    WindowGeometry windowGeometry() const override { return frame; }
+    void setWindowGeometry(const WindowGeometry& g) override {
         if (!refuseMoves) {
             frame.left = std::min(g.left, frame.left + maxMove);
             frame.top = std::min(g.top, frame.top + maxMove);
