@@ -61,10 +61,7 @@ public:
     // after the too-long refusal, to leave the box as it was.
     bool Text1_Paste(std::size_t lengthAfter);
 
-    bool IsRunning() const { return running_; }
     bool IsEnding() const { return ending_; }
-
-    const Edition& edition() const { return edition_; }
 
 protected:
     enum class Direction : std::uint8_t { Forward, Inverse };
