@@ -6,10 +6,6 @@ namespace velk {
 
 namespace {
 
-bool IsAsciiDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // The value of a text of ASCII digits, or nothing when it holds anything
 // else or is empty. Stops counting past `limit` so long texts cannot overflow.
 std::optional<int> DecimalValue(std::u16string_view text, int limit) {

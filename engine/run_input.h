@@ -23,6 +23,11 @@ enum class RunInputCheck : std::uint8_t {
     KeyNotValid,   // a key text names no library key 1 to 99
 };
 
+// '0' to '9', the only digits a PIN, a key text or a pass count may hold.
+constexpr bool IsAsciiDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
 // The first failing check decides: PinEmpty, then KeysTheSame (pairs 1-2,
 // 1-3, 1-4, 2-3, 2-4, 3-4), then PinLength, then PinNotDigits, then
 // KeyNotValid. With no key texts (fixed keys) the key checks find nothing.

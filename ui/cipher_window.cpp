@@ -14,12 +14,12 @@
 namespace velk::ui {
 
 bool PinCharacterPasses(char16_t character) {
-    return (character >= u'0' && character <= u'9') || character == u'\b' || character == u'\t';
+    return IsAsciiDigit(character) || character == u'\b' || character == u'\t';
 }
 
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted) {
-    const auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    return !inserted.empty() && removed <= box.size() && std::ranges::all_of(inserted, digit) &&
+    return !inserted.empty() && removed <= box.size() &&
+           std::ranges::all_of(inserted, IsAsciiDigit) &&
            box.size() - removed + inserted.size() <= static_cast<std::size_t>(PinCharacters);
 }
 

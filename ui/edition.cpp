@@ -1,5 +1,7 @@
 #include "ui/edition.h"
 
+#include <cstdio>
+
 namespace velk::ui {
 
 namespace {
@@ -74,12 +76,9 @@ std::vector<ControlSpec> Controls(const Edition& edition) {
 }
 
 std::u16string ListText(int n) {
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-        n /= 10;
-    } while (n > 0);
-    return digits.size() < 2 ? u"0" + digits : digits;
+    std::array<char, 16> digits{};
+    const int length = std::snprintf(digits.data(), digits.size(), "%02d", n);
+    return {digits.data(), digits.data() + length};
 }
 
 }  // namespace velk::ui

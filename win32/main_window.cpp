@@ -103,10 +103,7 @@ std::pair<std::size_t, std::size_t> Selection(HWND box) {
 // overwritten when it goes.
 struct PendingPaste {
     explicit PendingPaste(HWND target)
-        : pasted(ClipboardText()),
-          box(WindowText(target)),
-          start(Selection(target).first),
-          end(Selection(target).second) {}
+        : pasted(ClipboardText()), box(WindowText(target)), selection(Selection(target)) {}
     PendingPaste(const PendingPaste&) = delete;
     PendingPaste& operator=(const PendingPaste&) = delete;
     ~PendingPaste() {
@@ -114,10 +111,11 @@ struct PendingPaste {
         Wipe(box);
     }
 
+    std::size_t Replaced() const { return selection.second - selection.first; }
+
     std::u16string pasted;
     std::u16string box;
-    std::size_t start;
-    std::size_t end;
+    std::pair<std::size_t, std::size_t> selection;  // start and end
 };
 
 bool ReadOnly(HWND box) {
@@ -390,9 +388,11 @@ int MainWindow::screenWidth() const {
 }
 
 bool MainWindow::PasteIntoPin(HWND box) {
+    if (ReadOnly(box) || form_ == nullptr) {
+        return false;
+    }
     const PendingPaste paste(box);
-    if (ReadOnly(box) || form_ == nullptr ||
-        !form_->txtKey_Insert(paste.box, paste.end - paste.start, paste.pasted)) {
+    if (!form_->txtKey_Insert(paste.box, paste.Replaced(), paste.pasted)) {
         return false;
     }
     SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(paste.pasted.c_str())));
@@ -400,11 +400,13 @@ bool MainWindow::PasteIntoPin(HWND box) {
 }
 
 bool MainWindow::PasteIntoText(HWND box) {
+    if (ReadOnly(box) || form_ == nullptr) {
+        return false;
+    }
     const PendingPaste paste(box);
     const std::u16string_view all(paste.box);
-    return !ReadOnly(box) && form_ != nullptr &&
-           form_->Text1_Paste(CrLfLength(all) -
-                              CrLfLength(all.substr(paste.start, paste.end - paste.start)) +
+    return form_->Text1_Paste(CrLfLength(all) -
+                              CrLfLength(all.substr(paste.selection.first, paste.Replaced())) +
                               CrLfLength(paste.pasted));
 }
 
