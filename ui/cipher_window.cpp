@@ -19,7 +19,7 @@ bool PinCharacterPasses(char16_t character) {
 
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted) {
     return !inserted.empty() && removed <= box.size() &&
-           std::ranges::all_of(inserted, IsAsciiDigit) &&
+           std::all_of(inserted.begin(), inserted.end(), IsAsciiDigit) &&
            box.size() - removed + inserted.size() <= static_cast<std::size_t>(PinCharacters);
 }
 
