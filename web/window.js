@@ -400,13 +400,22 @@ var VelkDom = (function () {
     });
   }
 
-  // Replaces a box's text as one step its undo takes back.
+  // The longest text that replaces a box's text as an edit its undo takes
+  // back: the browsers take about a second to insert 32,000 units that way,
+  // so a longer text is set outright, and the browser's undo forgets the box's
+  // history.
+  var UNDOABLE_LENGTH = 4096;
+
+  // Replaces a box's text, as one step its undo takes back where it can.
   function replaceBoxText(box, text) {
     var focused = document.activeElement;
-    box.focus();
-    box.select();
-    var done = text.length > 0 ? document.execCommand('insertText', false, text)
-                               : document.execCommand('delete', false);
+    var done = false;
+    if (text.length <= UNDOABLE_LENGTH) {
+      box.focus();
+      box.select();
+      done = text.length > 0 ? document.execCommand('insertText', false, text)
+                             : document.execCommand('delete', false);
+    }
     if (!done || box.value !== text) box.value = text;
     box.setSelectionRange(0, 0);
     box.scrollTop = 0;
