@@ -110,7 +110,6 @@ QWidget* MakeControl(QWidget* client, const ui::ControlSpec& spec) {
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setTabChangesFocus(true);
-            box->setAccessibleName(QStringLiteral("Text"));
             return box;
         }
         case ui::ControlKind::List: {
@@ -129,17 +128,19 @@ QWidget* MakeControl(QWidget* client, const ui::ControlSpec& spec) {
     return nullptr;
 }
 
-// Screen readers name an input by its label (on Linux a list's own name is
-// its current text). The key pickers' labels are for them only.
-void RelateLabels(QWidget* client, const std::array<QWidget*, 11>& controls) {
+// Screen readers name an input by the label related to it (on Linux a
+// list's own name is its current text); where no label shows, a hidden one
+// carries the name.
+void RelateLabels(QWidget* client, const ui::Edition& edition,
+                  const std::array<QWidget*, 11>& controls) {
     const auto at = [&controls](Control c) { return controls[static_cast<std::size_t>(c)]; };
-    static_cast<QLabel*>(at(Control::Label1))->setBuddy(at(Control::txtKey));
-    static_cast<QLabel*>(at(Control::Label4))->setBuddy(at(Control::Combo1));
-    for (std::size_t i = 0; i < ui::KeyPickers.size(); ++i) {
-        if (QWidget* picker = at(ui::KeyPickers[i])) {
-            auto* label = new QLabel(QStringLiteral("Key %1").arg(i + 1), client);
-            label->setObjectName(picker->objectName() + QStringLiteral("Label"));
-            label->setBuddy(picker);
+    for (const ui::ControlSpec& spec : ui::Controls(edition)) {
+        if (spec.names) {
+            static_cast<QLabel*>(at(spec.id))->setBuddy(at(*spec.names));
+        } else if (!spec.unlabelledName.empty()) {
+            auto* label = new QLabel(ToQString(spec.unlabelledName), client);
+            label->setObjectName(at(spec.id)->objectName() + QStringLiteral("Label"));
+            label->setBuddy(at(spec.id));
             label->hide();
         }
     }
@@ -193,7 +194,7 @@ void MainWindow::BuildControls(const ui::Edition& edition) {
     }
     txtKey = static_cast<QLineEdit*>(Widget(Control::txtKey));
     Text1 = static_cast<QPlainTextEdit*>(Widget(Control::Text1));
-    RelateLabels(client, controls_);
+    RelateLabels(client, edition, controls_);
 }
 
 void MainWindow::BuildMenu() {

@@ -48,13 +48,17 @@ inline constexpr std::u16string_view FixedPitchFace = u"Courier New";
 enum class ControlKind : std::uint8_t { PinBox, TextBox, List, Label };
 
 struct ControlSpec {
-    Control id;
-    ControlKind kind;
-    TwipsRect place;
-    std::u16string_view caption;  // a label's
-    std::u16string_view toolTip;
-    std::optional<Font> font;  // none: the window's font
-    bool visible = true;       // at start
+    Control id{};
+    ControlKind kind{};
+    TwipsRect place{};
+    std::u16string_view caption{};  // a label's
+    std::u16string_view toolTip{};
+    std::optional<Font> font{};  // none: the window's font
+    bool visible = true;         // at start
+    // Screen readers name a control that takes the focus by the label that
+    // `names` it, or, where no label shows, by its `unlabelledName`.
+    std::optional<Control> names{};        // a label's
+    std::u16string_view unlabelledName{};  // a control's that no label names
 };
 
 struct Edition {
