@@ -1,11 +1,13 @@
 #include "win32/main_window.h"
 
 #include <commctrl.h>
+#include <imm.h>
 #include <windowsx.h>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "engine/line_breaks.h"
 #include "engine/run_input.h"
@@ -36,6 +38,37 @@ bool IsList(Control control) {
 
 bool IsLabel(Control control) {
     return control >= Control::Label1 && control <= Control::Label4;
+}
+
+// The window's own DPI functions came with Windows 10 version 1607. Looked
+// up at run time, so that on older Windows the program still starts and
+// lays the window out at the system's DPI, which is then the only one.
+template <class Function>
+Function* User32Function(const char* name) {
+    static const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    // Through a function type without parameters, as GetProcAddress's own.
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
+}
+
+int WindowDpi(HWND hwnd) {
+    static auto* const getDpiForWindow = User32Function<UINT WINAPI(HWND)>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr) {
+        return static_cast<int>(getDpiForWindow(hwnd));
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+void AdjustFrameForDpi(RECT& frame, DWORD style, DWORD exStyle, int dpi) {
+    static auto* const adjustForDpi =
+        User32Function<BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    if (adjustForDpi != nullptr) {
+        adjustForDpi(&frame, style, TRUE, exStyle, static_cast<UINT>(dpi));
+    } else {
+        AdjustWindowRectEx(&frame, style, TRUE, exStyle);
+    }
 }
 
 int Pixels(int twips, int dpi) {
@@ -159,6 +192,11 @@ void ShowEditMenu(HWND box, LPARAM position, bool copies) {
     }
 }
 
+bool IsReturnOrEscape(const MSG& msg) {
+    return (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) &&
+           (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+}
+
 // A multi-line box has no select-all key of its own; Ctrl+A is it here.
 bool IsSelectAll(UINT message, WPARAM wParam) {
     return (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
@@ -175,8 +213,14 @@ MainWindow::MainWindow(HINSTANCE instance, const ui::Edition& edition) : edition
         c.style = CS_HREDRAW | CS_VREDRAW;
         c.lpfnWndProc = &MainWindow::WindowProc;
         c.hInstance = instance;
-        c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        c.hIconSm = c.hIcon;
+        // Each at the size the system shows it, from the image of that size.
+        const auto icon = [instance](int width, int height) {
+            return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(width), GetSystemMetrics(height),
+                                                 LR_SHARED));
+        };
+        c.hIcon = icon(SM_CXICON, SM_CYICON);
+        c.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
         c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         c.lpszClassName = WindowClass;
         return RegisterClassExW(&c) != 0;
@@ -187,7 +231,7 @@ MainWindow::MainWindow(HINSTANCE instance, const ui::Edition& edition) : edition
     const std::wstring caption = Wide(edition_.caption);
     hwnd_ = CreateWindowExW(WindowExStyle, WindowClass, caption.c_str(), WindowStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100, nullptr, menu_, instance, this);
-    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+    dpi_ = WindowDpi(hwnd_);
     CreateControls();
     Layout(dpi_);
 }
@@ -230,11 +274,6 @@ void MainWindow::CreateControls() {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + Index(spec.id))), instance,
             nullptr);
         controls_[Index(spec.id)] = control;
-        if (spec.kind == ui::ControlKind::Label) {
-            // Made later, drawn over those made before, as the description
-            // has it; a window made later lies below its siblings otherwise.
-            SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
         if (!spec.toolTip.empty()) {
             std::wstring tip = Wide(spec.toolTip);
             TOOLINFOW tool{};
@@ -246,14 +285,53 @@ void MainWindow::CreateControls() {
             SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
+    OrderForScreenReaders();
     HWND pin = Control(ui::Control::txtKey);
     SendMessageW(pin, EM_SETLIMITTEXT, PinCharacters, 0);
+    // No input method: what one composes would reach the box past its rules.
+    ImmAssociateContextEx(pin, nullptr, 0);
     SetWindowSubclass(pin, &MainWindow::PinBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
     HWND text = Control(ui::Control::Text1);
     // An edit control stops at 30,000 characters unless told otherwise; a
     // longer text must reach the run and its refusal, not be cut short.
     SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
     SetWindowSubclass(text, &MainWindow::TextBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// Windows' screen readers name an edit box or a list by the static control
+// right before it in z-order, the order in which the focus moves too. So
+// each such control comes right after the label that names it, or after a
+// hidden label with its name where none shows. The labels that name nothing
+// come first, each drawn over those the description makes before it.
+void MainWindow::OrderForScreenReaders() {
+    const std::vector<ui::ControlSpec> specs = ui::Controls(edition_);
+    std::vector<HWND> order;  // from the top
+    for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) {
+        if (spec->kind == ui::ControlKind::Label && !spec->names) {
+            order.push_back(Control(spec->id));
+        }
+    }
+    for (const ui::ControlSpec& spec : specs) {
+        if (spec.kind == ui::ControlKind::Label) {
+            continue;
+        }
+        const auto label =
+            std::ranges::find(specs, std::optional(spec.id), &ui::ControlSpec::names);
+        if (label != specs.end()) {
+            order.push_back(Control(label->id));
+        } else {
+            const std::wstring name = Wide(spec.unlabelledName);
+            order.push_back(CreateWindowExW(0, WC_STATICW, name.c_str(),
+                                            WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+                                            nullptr, nullptr, nullptr));
+        }
+        order.push_back(Control(spec.id));
+    }
+    HWND above = HWND_TOP;
+    for (HWND window : order) {
+        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = window;
+    }
 }
 
 void MainWindow::DeleteFonts() {
@@ -287,7 +365,7 @@ void MainWindow::Layout(int dpi) {
                      Pixels(spec.place.width, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RECT frame{0, 0, Pixels(edition_.clientWidth, dpi), Pixels(edition_.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, TRUE, WindowExStyle, static_cast<UINT>(dpi));
+    AdjustFrameForDpi(frame, WindowStyle, WindowExStyle, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -417,7 +495,15 @@ LRESULT CALLBACK MainWindow::PinBoxProc(HWND hwnd, UINT message, WPARAM wParam, 
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     switch (message) {
+        case WM_GETDLGCODE: {
+            // Enter and Escape are keys like any other here, refused by the
+            // PIN rules, not the dialog manager's default and cancel.
+            const LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+            const auto* msg = reinterpret_cast<const MSG*>(lParam);
+            return msg != nullptr && IsReturnOrEscape(*msg) ? code | DLGC_WANTMESSAGE : code;
+        }
         case WM_CHAR:
+        case WM_IME_CHAR:
             if (form != nullptr) {
                 auto keyAscii = static_cast<char16_t>(wParam);
                 form->txtKey_KeyPress(keyAscii);
@@ -426,6 +512,8 @@ LRESULT CALLBACK MainWindow::PinBoxProc(HWND hwnd, UINT message, WPARAM wParam, 
                 }
             }
             break;
+        case WM_IME_COMPOSITION:
+            return 0;  // the box has no input method; what one composes stays out
         case WM_KEYDOWN:
             // The desktop's paste, copy and cut keys, which an edit control
             // may carry out without a message of its own.
@@ -478,7 +566,9 @@ LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam,
             return code & ~static_cast<LRESULT>(DLGC_WANTTAB);
         }
         case WM_CHAR:
-            if (wParam == u'\t') {
+            // A multi-line box in a window with dialog keys closes the
+            // window on Escape; here Escape does nothing.
+            if (wParam == u'\t' || wParam == VK_ESCAPE) {
                 return 0;
             }
             if (wParam == 0x16) {  // Ctrl+V
@@ -487,6 +577,9 @@ LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam,
             }
             break;
         case WM_KEYDOWN:
+            if (wParam == VK_ESCAPE) {
+                return 0;
+            }
             if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
                 SendMessageW(hwnd, WM_PASTE, 0, 0);
                 return 0;

@@ -60,6 +60,7 @@ private:
                                         UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    void OrderForScreenReaders();
     void BuildMenu();
     // Fonts, places and the window's size for `dpi`.
     void Layout(int dpi);

@@ -10,15 +10,17 @@ namespace {
 
 bool busyPointer = false;
 
-// Another program may hold the clipboard for a moment.
+// Another program may hold the clipboard for a moment: a clipboard manager
+// or the system's clipboard history reads each new text as it comes.
 bool OpenClipboardSoon(HWND owner) {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        if (OpenClipboard(owner) != 0) {
-            return true;
+    const ULONGLONG giveUpAt = GetTickCount64() + 1000;
+    while (OpenClipboard(owner) == 0) {
+        if (GetTickCount64() >= giveUpAt) {
+            return false;
         }
         Sleep(10);
     }
-    return false;
+    return true;
 }
 
 // Moveable global memory holding `size` bytes from `data`, as the clipboard
