@@ -36,11 +36,6 @@ struct Options {
     std::optional<int> pinFd;  // none: ask on the terminal
 };
 
-constexpr std::string_view PinNotOnCommandLine =
-    "--pin: the PIN is not taken on the command line, where other users and logs can read "
-    "it; type it at the prompt on the terminal, or hand it over on an open file descriptor "
-    "with --pin-fd FD, for example --pin-fd 3 3<pin-file";
-
 // The options, the help text and --version, bound to `options`.
 void DescribeOptions(CLI::App& app, Options& options) {
     app.name(std::string(ProgramName));
@@ -69,9 +64,8 @@ void DescribeOptions(CLI::App& app, Options& options) {
     app.footer(
         "The PIN, eight digits, is read from --pin-fd up to its first line feed, or else\n"
         "asked for on the terminal; never from the command line or the environment.\n"
-        "With the same PIN, keys and passes the command undoes itself with --inverse:\n"
-        "  velk-encrypt-decrypt --pin-fd 3 3<pin <letter.txt >letter.velk\n"
-        "  velk-encrypt-decrypt --inverse --pin-fd 3 3<pin <letter.velk\n"
+        "With the same PIN, keys and passes the command undoes itself with --inverse:\n" +
+        std::string(PinFdExamples) +
         "Exit status: 0 done, 1 input refused or not readable, 2 usage error.\n"
         "The cipher is for casual privacy only: it is not modern authenticated\n"
         "encryption and must not guard anything of real value.");
@@ -177,7 +171,10 @@ std::optional<int> ParseArguments(int argc, const char* const* argv, Options& op
         return ExitUsage;
     }
     if (app.count("--pin") > 0) {
-        err << ProgramName << ": " << PinNotOnCommandLine << '\n';
+        err << ProgramName
+            << ": --pin: the PIN is not taken on the command line, where other users and logs "
+               "can read it; type it at the prompt on the terminal, or hand it over with "
+            << PinFdHint << '\n';
         return ExitUsage;
     }
     return std::nullopt;
