@@ -22,6 +22,7 @@
 
 #include "engine/run_input.h"
 #include "qt/pin_box_guard.h"
+#include "qt/qt_text.h"
 #include "qt/text_box.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -132,7 +133,7 @@ QWidget* MakeControl(QWidget* client, const ui::ControlSpec& spec) {
 // list's own name is its current text); where no label shows, a hidden one
 // carries the name.
 void RelateLabels(QWidget* client, const ui::Edition& edition,
-                  const std::array<QWidget*, 11>& controls) {
+                  const std::array<QWidget*, ui::ControlCount>& controls) {
     const auto at = [&controls](Control c) { return controls[static_cast<std::size_t>(c)]; };
     for (const ui::ControlSpec& spec : ui::Controls(edition)) {
         if (spec.names) {
@@ -217,14 +218,12 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::Attach(ui::CipherWindow& form) {
     form_ = &form;
-    const auto route = [this](ui::MenuItem item, void (ui::CipherWindow::*handler)()) {
-        connect(menuItems_[static_cast<std::size_t>(item)], &QAction::triggered, this,
-                [this, handler] { (form_->*handler)(); });
-    };
-    route(ui::MenuItem::EncryptTxt, &ui::CipherWindow::EncryptTxt_Click);
-    route(ui::MenuItem::DecryptTxt, &ui::CipherWindow::DecryptTxt_Click);
-    route(ui::MenuItem::CopyToClipboard, &ui::CipherWindow::CopyToClipboard_Click);
-    route(ui::MenuItem::Exit1, &ui::CipherWindow::Exit1_Click);
+    for (const ui::MenuEntry& entry : ui::Menu) {
+        if (entry.item) {
+            connect(menuItems_[static_cast<std::size_t>(*entry.item)], &QAction::triggered, this,
+                    [this, item = *entry.item] { form_->Click(item); });
+        }
+    }
     new PinBoxGuard(*txtKey, form);
     static_cast<TextBox*>(Text1)->SetPasteCheck(
         [&form](std::size_t lengthAfter) { return form.Text1_Paste(lengthAfter); });
@@ -304,8 +303,8 @@ void MainWindow::setLocked(bool locked) {
 // border is kept when the size is set.
 ui::WindowGeometry MainWindow::windowGeometry() const {
     const QRect frame = frameGeometry();
-    return {frame.left() * ui::TwipsPerPixel, frame.top() * ui::TwipsPerPixel,
-            frame.width() * ui::TwipsPerPixel, frame.height() * ui::TwipsPerPixel};
+    return {ui::PixelsToTwips(frame.left()), ui::PixelsToTwips(frame.top()),
+            ui::PixelsToTwips(frame.width()), ui::PixelsToTwips(frame.height())};
 }
 
 void MainWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
@@ -326,13 +325,12 @@ void MainWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
 
 int MainWindow::screenWidth() const {
     const QScreen* screen = this->screen();
-    return screen != nullptr ? screen->geometry().width() * ui::TwipsPerPixel : 0;
+    return screen != nullptr ? ui::PixelsToTwips(screen->geometry().width()) : 0;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (form_ != nullptr) {
-        int cancel = 0;
-        form_->Form_Unload(cancel);
+        form_->RequestClose();
     }
     event->accept();
 }
