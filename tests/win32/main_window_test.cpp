@@ -22,6 +22,7 @@
 #include "tests/ui/fake_port.h"
 #include "ui/form1.h"
 #include "win32/win32_desktop.h"
+#include "win32/win32_text.h"
 
 namespace velk::win32::testing {
 namespace {
