@@ -16,7 +16,9 @@ class PinBoxAccessible final : public QAccessibleWidget,
                                public QAccessibleEditableTextInterface {
 public:
     PinBoxAccessible(QLineEdit& box, PinBoxReplace replace)
-        : QAccessibleWidget(&box, QAccessible::EditableText), box_(box), replace_(std::move(replace)) {}
+        : QAccessibleWidget(&box, QAccessible::EditableText),
+          box_(box),
+          replace_(std::move(replace)) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         switch (type) {
@@ -102,9 +104,7 @@ public:
     void deleteText(int startOffset, int endOffset) override {
         replace_(startOffset, endOffset, {});
     }
-    void insertText(int offset, const QString& text) override {
-        replace_(offset, offset, text);
-    }
+    void insertText(int offset, const QString& text) override { replace_(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString& text) override {
         replace_(startOffset, endOffset, text);
     }

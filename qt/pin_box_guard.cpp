@@ -43,9 +43,8 @@ bool IsEditingKey(int key) {
 PinBoxGuard::PinBoxGuard(QLineEdit& box, ui::CipherWindow& form)
     : QObject(&box), box_(box), form_(form) {
     box_.installEventFilter(this);
-    InstallPinBoxAccessible(box_, [this](int start, int end, const QString& text) {
-        Replace(start, end, text);
-    });
+    InstallPinBoxAccessible(
+        box_, [this](int start, int end, const QString& text) { Replace(start, end, text); });
     // Qt's line edit copies its selection to the X11 primary selection on
     // the mouse release that ends a selection, after every key that leaves
     // text selected, and after a double click, in handlers no subclass can

@@ -16,8 +16,7 @@ bool PinCharacterPasses(char16_t character) {
 }
 
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted) {
-    return !inserted.empty() && removed <= box.size() &&
-           AllAsciiDigits(inserted) &&
+    return !inserted.empty() && removed <= box.size() && AllAsciiDigits(inserted) &&
            box.size() - removed + inserted.size() <= static_cast<std::size_t>(PinCharacters);
 }
 
@@ -93,22 +92,21 @@ void CipherWindow::RunPasses(Direction direction) {
     try {
         // Each pass reads the PIN and the keys again, shows the status line
         // and lets the window handle its events once before it starts.
-        completed = velk::RunPasses(
-            keys_, direction, input, cipherState_, work, Text2, PassCounter,
-            [this](RunInput& passInput) {
-                Replace(passInput.pin, window_.text(Control::txtKey));
-                std::vector<std::u16string> keyTexts = KeyTexts();
-                passInput.keyTexts.swap(keyTexts);
-                Wipe(keyTexts);
-                window_.setText(Control::Label3, text::Working);
-                window_.showLabel(Control::Label3, true);
-                desktop_.processEventsOnce();
-                if (ending_) {
-                    return false;
-                }
-                desktop_.setBusyPointer(true);
-                return true;
-            });
+        completed = velk::RunPasses(keys_, direction, input, cipherState_, work, Text2, PassCounter,
+                                    [this](RunInput& passInput) {
+                                        Replace(passInput.pin, window_.text(Control::txtKey));
+                                        std::vector<std::u16string> keyTexts = KeyTexts();
+                                        passInput.keyTexts.swap(keyTexts);
+                                        Wipe(keyTexts);
+                                        window_.setText(Control::Label3, text::Working);
+                                        window_.showLabel(Control::Label3, true);
+                                        desktop_.processEventsOnce();
+                                        if (ending_) {
+                                            return false;
+                                        }
+                                        desktop_.setBusyPointer(true);
+                                        return true;
+                                    });
     } catch (const std::exception&) {
         completed = false;
     }

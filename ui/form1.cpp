@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-
 namespace velk::ui {
 
 const Edition& SecondEdition() {
