@@ -133,12 +133,12 @@ QAccessibleInterface* MakePinBoxAccessible(const QString& className, QObject* ob
 
 }  // namespace
 
-void InstallPinBoxAccessible(QLineEdit& box, PinBoxReplace replace) {
+void InstallPinBoxAccessible(QLineEdit& box, const PinBoxReplace& replace) {
     [[maybe_unused]] static const bool factoryInstalled = [] {
         QAccessible::installFactory(&MakePinBoxAccessible);
         return true;
     }();
-    PinBoxes().insert(&box, std::move(replace));
+    PinBoxes().insert(&box, replace);
     QObject::connect(&box, &QObject::destroyed, [](QObject* gone) { PinBoxes().remove(gone); });
     // The line edit's constructor has made Qt's own accessible for it
     // already; the box gets this one in its place.

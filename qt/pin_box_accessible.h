@@ -18,6 +18,6 @@ using PinBoxReplace = std::function<void(int start, int end, const QString& text
 // (nor its length, which the box cuts silently). Screen readers read the PIN
 // through this one as from any line edit; every edit they ask for goes to
 // `replace`.
-void InstallPinBoxAccessible(QLineEdit& box, PinBoxReplace replace);
+void InstallPinBoxAccessible(QLineEdit& box, const PinBoxReplace& replace);
 
 }  // namespace velk::qt

@@ -90,23 +90,8 @@ void CipherWindow::RunPasses(Direction direction) {
     SetLocked(true);
     bool completed = false;
     try {
-        // Each pass reads the PIN and the keys again, shows the status line
-        // and lets the window handle its events once before it starts.
         completed = velk::RunPasses(keys_, direction, input, cipherState_, work, Text2, PassCounter,
-                                    [this](RunInput& passInput) {
-                                        Replace(passInput.pin, window_.text(Control::txtKey));
-                                        std::vector<std::u16string> keyTexts = KeyTexts();
-                                        passInput.keyTexts.swap(keyTexts);
-                                        Wipe(keyTexts);
-                                        window_.setText(Control::Label3, text::Working);
-                                        window_.showLabel(Control::Label3, true);
-                                        desktop_.processEventsOnce();
-                                        if (ending_) {
-                                            return false;
-                                        }
-                                        desktop_.setBusyPointer(true);
-                                        return true;
-                                    });
+                                    [this](RunInput& passInput) { return BeforePass(passInput); });
     } catch (const std::exception&) {
         completed = false;
     }
@@ -124,6 +109,21 @@ void CipherWindow::RunPasses(Direction direction) {
     } else if (!ending_) {
         Refuse(text::RunFailed);
     }
+}
+
+bool CipherWindow::BeforePass(RunInput& input) {
+    Replace(input.pin, window_.text(Control::txtKey));
+    std::vector<std::u16string> keyTexts = KeyTexts();
+    input.keyTexts.swap(keyTexts);
+    Wipe(keyTexts);
+    window_.setText(Control::Label3, text::Working);
+    window_.showLabel(Control::Label3, true);
+    desktop_.processEventsOnce();
+    if (ending_) {
+        return false;
+    }
+    desktop_.setBusyPointer(true);
+    return true;
 }
 
 void CipherWindow::SetLocked(bool locked) {

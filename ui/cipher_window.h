@@ -93,6 +93,10 @@ protected:
 
 private:
     void RunPasses(Direction direction);
+    // Before each pass: the PIN and the keys read again, the status line
+    // shown, the window's events handled once; false once the program is
+    // ending.
+    bool BeforePass(RunInput& input);
     // The key pickers' texts; empty for an edition without pickers.
     std::vector<std::u16string> KeyTexts() const;
     void Refuse(std::u16string_view message);

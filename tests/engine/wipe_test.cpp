@@ -13,6 +13,7 @@ namespace {
 TEST(Wipe, OverwritesEveryTextOfAList) {
     std::vector<std::u16string> texts{std::u16string(40, u'k'), std::u16string(40, u'q')};
     std::vector<const char16_t*> storage;
+    storage.reserve(texts.size());
     for (const auto& text : texts) {
         storage.push_back(text.data());
     }
