@@ -6,34 +6,36 @@ PACKAGED = VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt velk_pac
 
 all: build
 
-# What building and starting the windows needs, and what everything else needs.
+# Packages are installed here, by make run and make test, and by nothing
+# else: what building and starting the windows needs, and what everything
+# else needs.
 deps-run:
 	@tools/install-deps run
 
 deps:
 	@tools/install-deps test
 
-build/debug/build.ninja: CMakePresets.json | deps
+build/debug/build.ninja: CMakePresets.json
 	cmake --preset debug
 
 # Configured again when the presets change (the asan preset's cache settings
 # reach an existing build directory only this way).
-build/asan/build.ninja: CMakePresets.json | deps
+build/asan/build.ninja: CMakePresets.json
 	cmake --preset asan
 
-build/release/build.ninja: CMakePresets.json | deps
+build/release/build.ninja: CMakePresets.json
 	cmake --preset release
 
-build/run/build.ninja: CMakePresets.json | deps-run
+build/run/build.ninja: CMakePresets.json
 	cmake --preset run
 
-build/windows/build.ninja: CMakePresets.json | deps
+build/windows/build.ninja: CMakePresets.json
 	cmake --preset windows
 
-build/web/build.ninja: CMakePresets.json | deps
+build/web/build.ninja: CMakePresets.json
 	cmake --preset web
 
-build: deps build/debug/build.ninja
+build: build/debug/build.ninja
 	cmake --build --preset debug -j $(JOBS)
 
 # Only the program that is started, without tests, benchmarks or the
@@ -50,35 +52,36 @@ run-classic: deps-run build/run/build.ninja
 # short fuzzing run), then the Debian package built from a release build,
 # then the Windows build's tests under Wine, then the pages in headless
 # browsers, then the static checks.
-test: test-gcc test-asan test-package test-windows test-web lint
+test: deps
+	$(MAKE) test-gcc test-asan test-package test-windows test-web lint
 
 test-gcc: build
 	ctest --preset debug -j $(JOBS) -LE package
 
-test-asan: deps build/asan/build.ninja
+test-asan: build/asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS) -LE package
 
 # Only what the package holds: the tests ran in the other builds.
-test-package: deps build/release/build.ninja
+test-package: build/release/build.ninja
 	cmake --build --preset release -j $(JOBS) --target $(PACKAGED)
 	ctest --preset release -L package
 
 # The Windows programs, cross-compiled with MinGW-w64 into build/windows.
-windows: deps build/windows/build.ninja
+windows: build/windows/build.ninja
 	cmake --build --preset windows -j $(JOBS)
 
 # Under Wine, the window tests on a private X server.
 test-windows: windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j $(JOBS)
 
-package: deps build/release/build.ninja
+package: build/release/build.ninja
 	cmake --build --preset release -j $(JOBS) --target $(PACKAGED)
 	cpack --config build/release/CPackConfig.cmake -B build/release/package
 
 # The two pages, VelkEncryptDecryptV2.html and VelkEncryptDecrypt.html, in
 # build/web: WebAssembly with Debian's Emscripten.
-web: deps build/web/build.ninja
+web: build/web/build.ninja
 	cmake --build --preset web -j $(JOBS)
 
 # In headless Chromium and Firefox ESR, each checked against the debug
@@ -86,19 +89,19 @@ web: deps build/web/build.ninja
 test-web: build web
 	ctest --preset web
 
-lint: deps build/asan/build.ninja
+lint: build/asan/build.ninja
 	tools/lint build/asan
 
-build/fuzz/build.ninja: CMakePresets.json | deps
+build/fuzz/build.ninja: CMakePresets.json
 	cmake --preset fuzz
 
 # The fuzzer runs SECONDS seconds over a copy of its committed corpus.
 SECONDS ?= 300
-fuzz: deps build/fuzz/build.ninja
+fuzz: build/fuzz/build.ninja
 	cmake --build --preset fuzz -j $(JOBS)
 	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_engine_fuzzer $(SECONDS)
 
-bench: deps build/release/build.ninja web
+bench: build/release/build.ninja web
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/velk_pass_bench
 	node build/web/bench/velk_pass_bench.js

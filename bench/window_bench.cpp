@@ -25,6 +25,7 @@
 #include "engine/run_input.h"
 #include "qt/main_window.h"
 #include "qt/qt_desktop.h"
+#include "qt/qt_text.h"
 #include "qt/text_box.h"
 #include "ui/form1.h"
 

@@ -1,7 +1,6 @@
 #include "classic/form1.h"
 
 #include "classic/fixed_keys.h"
-#include "engine/key_preparation.h"
 
 namespace velk::classic {
 
@@ -25,17 +24,13 @@ const ui::Edition& ClassicEdition() {
 }
 
 Form1::Form1(ui::WindowPort& window, ui::Desktop& desktop)
-    : CipherWindow(ClassicEdition(), window, desktop) {
+    : CipherWindow(ClassicEdition(), KeySource(masterKeySet_), window, desktop) {
     Form_Load();
 }
 
 void Form1::Form_Load() {
     masterKeySet_ = FixedMasterKeySet();
     LoadCommon();
-}
-
-void Form1::PrepareRunPass(CipherState& state, std::u16string_view pin) {
-    PreparePass(state, masterKeySet_, pin);
 }
 
 }  // namespace velk::classic

@@ -13,9 +13,6 @@ class Form1 final : public ui::CipherWindow {
 public:
     Form1(ui::WindowPort& window, ui::Desktop& desktop);
 
-protected:
-    void PrepareRunPass(CipherState& state, std::u16string_view pin) override;
-
 private:
     void Form_Load();
 

@@ -15,9 +15,9 @@
 #include "cli/system.h"
 #include "cli/utf8.h"
 #include "engine/key_library.h"
-#include "engine/key_preparation.h"
 #include "engine/line_breaks.h"
 #include "engine/passes.h"
+#include "engine/run.h"
 #include "engine/run_input.h"
 #include "engine/text_holder.h"
 #include "engine/wipe.h"
@@ -35,11 +35,6 @@ struct Options {
     bool classic = false;
     std::optional<int> pinFd;  // none: ask on the terminal
 };
-
-constexpr std::string_view PinNotOnCommandLine =
-    "--pin: the PIN is not taken on the command line, where other users and logs can read "
-    "it; type it at the prompt on the terminal, or hand it over on an open file descriptor "
-    "with --pin-fd FD, for example --pin-fd 3 3<pin-file";
 
 // The options, the help text and --version, bound to `options`.
 void DescribeOptions(CLI::App& app, Options& options) {
@@ -69,60 +64,30 @@ void DescribeOptions(CLI::App& app, Options& options) {
     app.footer(
         "The PIN, eight digits, is read from --pin-fd up to its first line feed, or else\n"
         "asked for on the terminal; never from the command line or the environment.\n"
-        "With the same PIN, keys and passes the command undoes itself with --inverse:\n"
-        "  velk-encrypt-decrypt --pin-fd 3 3<pin <letter.txt >letter.velk\n"
-        "  velk-encrypt-decrypt --inverse --pin-fd 3 3<pin <letter.velk\n"
+        "With the same PIN, keys and passes the command undoes itself with --inverse:\n" +
+        std::string(PinFdExamples) +
         "Exit status: 0 done, 1 input refused or not readable, 2 usage error.\n"
         "The cipher is for casual privacy only: it is not modern authenticated\n"
         "encryption and must not guard anything of real value.");
 }
 
-// The window's checks, in its order. Key texts must be the pickers' own
-// "01" to "99": "1" also names key 1, and beside "01" it would pass the
-// check for two keys the same.
-RunInputCheck CheckRunInput(std::u16string_view pin, const std::vector<std::u16string>& keys,
-                            bool classic) {
-    if (classic) {
-        return ValidateRunInput(pin);
-    }
-    const RunInputCheck check = ValidateRunInput(pin, keys);
-    if (check != RunInputCheck::Ok) {
-        return check;
-    }
-    for (const auto& key : keys) {
-        if (key.size() != 2) {
-            return RunInputCheck::KeyNotValid;
-        }
-    }
-    return RunInputCheck::Ok;
-}
-
-// `passes` passes over `text`, each prepared afresh as a window run does.
-std::u16string RunPasses(const Options& options, std::u16string text, std::u16string_view pin,
-                         const std::vector<std::u16string>& keys, int passes) {
+// The passes over `text`, as a window run makes them.
+std::u16string Work(const Options& options, RunInput& input, std::u16string text) {
     CipherState state;
     const WipedAtEnd wipeState(state);
     MemoryTextHolder text1(std::move(text));
     MemoryTextHolder text2;
-    KeySet fixedKeys;
     KeyLibrary library;
+    KeySet fixedKeys;
     if (options.classic) {
         fixedKeys = classic::FixedMasterKeySet();
     } else {
         FillKeyLibrary(library);
     }
-    for (int pass = 0; pass < passes; ++pass) {
-        if (options.classic) {
-            PreparePass(state, fixedKeys, pin);
-        } else {
-            PreparePass(state, library, pin, keys);
-        }
-        if (options.inverse) {
-            InversePass(state, text1, text2);
-        } else {
-            ForwardPass(state, text1, text2);
-        }
-    }
+    const KeySource keys = options.classic ? KeySource(fixedKeys) : KeySource(library);
+    std::int16_t passCounter = 0;
+    RunPasses(keys, options.inverse ? Direction::Inverse : Direction::Forward, input, state, text1,
+              text2, passCounter);
     return text1.ReadText();
 }
 
@@ -177,7 +142,10 @@ std::optional<int> ParseArguments(int argc, const char* const* argv, Options& op
         return ExitUsage;
     }
     if (app.count("--pin") > 0) {
-        err << ProgramName << ": " << PinNotOnCommandLine << '\n';
+        err << ProgramName
+            << ": --pin: the PIN is not taken on the command line, where other users and logs "
+               "can read it; type it at the prompt on the terminal, or hand it over with "
+            << PinFdHint << '\n';
         return ExitUsage;
     }
     return std::nullopt;
@@ -207,20 +175,16 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     }
     const WipedAtEnd wipePinBytes(*pinBytes);
 
-    std::u16string pin = DecodeUtf8Replacing(*pinBytes);
-    const WipedAtEnd wipePin(pin);
-    std::vector<std::u16string> keys;
-    keys.reserve(options.keys.size());
-    for (const auto& key : options.keys) {
-        keys.push_back(DecodeUtf8Replacing(key));
+    RunInput run{DecodeUtf8Replacing(*pinBytes), {}, DecodeUtf8Replacing(options.passes)};
+    const WipedAtEnd wipeRun(run);
+    if (!options.classic) {
+        run.keyTexts.reserve(options.keys.size());
+        for (const auto& key : options.keys) {
+            run.keyTexts.push_back(DecodeUtf8Replacing(key));
+        }
     }
-    const RunInputCheck check = CheckRunInput(pin, keys, options.classic);
-    if (check != RunInputCheck::Ok) {
-        return Refuse(err, RefusalMessage(check));
-    }
-    const std::optional<int> passes = ReadPassCount(DecodeUtf8Replacing(options.passes));
-    if (!passes) {
-        return Refuse(err, PassCountRefusal);
+    if (const auto refusal = CheckRunInput(run)) {
+        return Refuse(err, *refusal);
     }
 
     std::string input;
@@ -243,7 +207,7 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, TextTooLongRefusal);
     }
 
-    std::u16string worked = RunPasses(options, std::move(crLf.text), pin, keys, *passes);
+    std::u16string worked = Work(options, run, std::move(crLf.text));
     const WipedAtEnd wipeWorked(worked);
     std::u16string restored = RestoreLineBreaks(worked, crLf.breaks);
     const WipedAtEnd wipeRestored(restored);

@@ -10,7 +10,8 @@ namespace velk::cli {
 
 std::string ReadPinLine(int fd) {
     if (!IsOpen(fd)) {
-        throw PinUnavailable("descriptor " + std::to_string(fd) + " is not open");
+        throw PinUnavailable("descriptor " + std::to_string(fd) +
+                             " is not open; hand the PIN over with " + std::string(PinFdHint));
     }
     std::string line;
     line.reserve(MaxPinLineBytes);  // a buffer that grew would leave copies behind

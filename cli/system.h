@@ -4,8 +4,17 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace velk::cli {
+
+// How a shell of this system hands the PIN over without the command line,
+// for the messages: on POSIX a descriptor of its own; on Windows, whose
+// cmd.exe and PowerShell hand over none past standard error, the first line
+// of standard input.
+extern const std::string_view PinFdHint;
+// The --help examples: enciphering a letter and deciphering it again.
+extern const std::string_view PinFdExamples;
 
 // Readies the standard descriptors for bytes, passed unchanged: on Windows
 // they go into binary mode and a console among them works in UTF-8 until

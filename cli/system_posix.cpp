@@ -190,6 +190,12 @@ struct ClosedAtEnd {
 
 }  // namespace
 
+const std::string_view PinFdHint =
+    "--pin-fd FD from an open file descriptor, for example --pin-fd 3 3<pin-file";
+const std::string_view PinFdExamples =
+    "  velk-encrypt-decrypt --pin-fd 3 3<pin <letter.txt >letter.velk\n"
+    "  velk-encrypt-decrypt --inverse --pin-fd 3 3<pin <letter.velk\n";
+
 bool IsOpen(int fd) {
     return fcntl(fd, F_GETFD) != -1;
 }
@@ -207,9 +213,8 @@ void SetUpStandardStreams() {}
 std::string ReadPinFromTerminal() {
     const int terminal = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (terminal < 0) {
-        throw PinUnavailable(
-            "no terminal to ask for the PIN on; hand it over on an open file descriptor with "
-            "--pin-fd FD, for example --pin-fd 3 3<pin-file");
+        throw PinUnavailable("no terminal to ask for the PIN on; hand it over with " +
+                             std::string(PinFdHint));
     }
     const ClosedAtEnd closer(terminal);
     WriteAll(terminal, Prompt);

@@ -124,6 +124,16 @@ HANDLE OpenConsole(const wchar_t* name) {
 
 }  // namespace
 
+// cmd.exe's type writes the files' names to standard error and their bytes
+// to standard output, so the PIN file's line comes first, then the text.
+const std::string_view PinFdHint =
+    "--pin-fd 0 as the first line of standard input, for example "
+    "type pin.txt letter.txt | velk-encrypt-decrypt --pin-fd 0 >letter.velk";
+const std::string_view PinFdExamples =
+    "  type pin.txt letter.txt | velk-encrypt-decrypt --pin-fd 0 >letter.velk\n"
+    "  type pin.txt letter.velk | velk-encrypt-decrypt --inverse --pin-fd 0\n"
+    "In PowerShell, run either line through cmd /c \"...\", which passes the bytes unchanged.\n";
+
 bool IsOpen(int fd) {
     return HandleOf(fd) != nullptr;
 }
@@ -173,9 +183,8 @@ std::string ReadPinFromTerminal() {
     }
     const ClosedAtEnd inputCloser = fd >= 0 ? ClosedAtEnd(fd) : ClosedAtEnd(input);
     if (fd < 0) {
-        throw PinUnavailable(
-            "no terminal to ask for the PIN on; hand it over on an open file descriptor with "
-            "--pin-fd FD, for example --pin-fd 3 3<pin-file");
+        throw PinUnavailable("no terminal to ask for the PIN on; hand it over with " +
+                             std::string(PinFdHint));
     }
     const ClosedAtEnd outputCloser(OpenConsole(L"CONOUT$"));
     WriteAll(outputCloser.handle, "Enter Pin: ");

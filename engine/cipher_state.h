@@ -41,4 +41,8 @@ struct CipherState {
     PassState passState;
 };
 
+// Overwrites the working keys, the PIN offsets, the counters and the pass
+// state: everything from which the PIN could be worked out.
+void Wipe(CipherState& state);
+
 }  // namespace velk

@@ -56,10 +56,8 @@ RunInputCheck ValidateRunInput(std::u16string_view pin, std::span<const std::u16
     if (pin.size() != PinCharacters) {
         return RunInputCheck::PinLength;
     }
-    for (const char16_t c : pin) {
-        if (!IsAsciiDigit(c)) {
-            return RunInputCheck::PinNotDigits;
-        }
+    if (!AllAsciiDigits(pin)) {
+        return RunInputCheck::PinNotDigits;
     }
     for (const auto& text : keyTexts) {
         if (!ReadKeyNumber(text)) {
@@ -86,7 +84,7 @@ PinOffsets ReadPinOffsets(std::u16string_view pin) {
 
 std::optional<KeyNumber> ReadKeyNumber(std::u16string_view text) {
     const auto value = NumberInRange(text, 1, 99);
-    if (!value) {
+    if (!value || text.size() != 2) {
         return std::nullopt;
     }
     return static_cast<KeyNumber>(*value);

@@ -28,6 +28,16 @@ constexpr bool IsAsciiDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+// True when every character of `text` is one; so for an empty text too.
+constexpr bool AllAsciiDigits(std::u16string_view text) {
+    for (const char16_t c : text) {
+        if (!IsAsciiDigit(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The first failing check decides: PinEmpty, then KeysTheSame (pairs 1-2,
 // 1-3, 1-4, 2-3, 2-4, 3-4), then PinLength, then PinNotDigits, then
 // KeyNotValid. With no key texts (fixed keys) the key checks find nothing.
@@ -41,8 +51,9 @@ PinOffsets ReadPinOffsets(std::u16string_view pin);
 // Names a library entry. Valid library keys are 1 to 99; 0 is the Alphabet.
 using KeyNumber = std::int16_t;
 
-// The key number a key text names: one or more ASCII digits with a value
-// from 1 to 99 ("01" and "1" both give 1); nothing for any other text.
+// The key number a key text names: two ASCII digits, "01" to "99", as the
+// key pickers show them; nothing for any other text ("1" too, which beside
+// "01" would pass the check for two keys the same).
 std::optional<KeyNumber> ReadKeyNumber(std::u16string_view text);
 
 // The number of passes a text names: ASCII digits with a value from 1 to

@@ -41,15 +41,4 @@ void Replace(std::u16string& secret, std::u16string text) {
     Wipe(text);
 }
 
-void Wipe(CipherState& state) {
-    for (auto& key : state.workingKeys) {
-        Wipe(key);
-    }
-    WipeBytes(state.pinOffsets.data(), sizeof state.pinOffsets);
-    WipeBytes(&state.counters, sizeof state.counters);
-    Wipe(state.passState.CurrentChar);
-    state.passState.Position = 0;
-    state.passState.SearchIndex = 0;
-}
-
 }  // namespace velk

@@ -6,8 +6,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "engine/cipher_state.h"
-
 namespace velk {
 
 // Overwrites `size` bytes at `data` with zeros through a volatile pointer, so
@@ -24,10 +22,6 @@ void Wipe(std::vector<std::u16string>& texts);
 // Puts `text` in place of `secret` and overwrites the text `secret` held,
 // where an assignment would free it as it was.
 void Replace(std::u16string& secret, std::u16string text);
-
-// Overwrites the working keys, the PIN offsets, the counters and the pass
-// state: everything from which the PIN could be worked out.
-void Wipe(CipherState& state);
 
 template <class T>
 concept PlainObject = std::is_trivially_copyable_v<T>;

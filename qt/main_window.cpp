@@ -22,6 +22,7 @@
 
 #include "engine/run_input.h"
 #include "qt/pin_box_guard.h"
+#include "qt/qt_text.h"
 #include "qt/text_box.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -110,7 +111,6 @@ QWidget* MakeControl(QWidget* client, const ui::ControlSpec& spec) {
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setTabChangesFocus(true);
-            box->setAccessibleName(QStringLiteral("Text"));
             return box;
         }
         case ui::ControlKind::List: {
@@ -129,17 +129,19 @@ QWidget* MakeControl(QWidget* client, const ui::ControlSpec& spec) {
     return nullptr;
 }
 
-// Screen readers name an input by its label (on Linux a list's own name is
-// its current text). The key pickers' labels are for them only.
-void RelateLabels(QWidget* client, const std::array<QWidget*, 11>& controls) {
+// Screen readers name an input by the label related to it (on Linux a
+// list's own name is its current text); where no label shows, a hidden one
+// carries the name.
+void RelateLabels(QWidget* client, const ui::Edition& edition,
+                  const std::array<QWidget*, ui::ControlCount>& controls) {
     const auto at = [&controls](Control c) { return controls[static_cast<std::size_t>(c)]; };
-    static_cast<QLabel*>(at(Control::Label1))->setBuddy(at(Control::txtKey));
-    static_cast<QLabel*>(at(Control::Label4))->setBuddy(at(Control::Combo1));
-    for (std::size_t i = 0; i < ui::KeyPickers.size(); ++i) {
-        if (QWidget* picker = at(ui::KeyPickers[i])) {
-            auto* label = new QLabel(QStringLiteral("Key %1").arg(i + 1), client);
-            label->setObjectName(picker->objectName() + QStringLiteral("Label"));
-            label->setBuddy(picker);
+    for (const ui::ControlSpec& spec : ui::Controls(edition)) {
+        if (spec.names) {
+            static_cast<QLabel*>(at(spec.id))->setBuddy(at(*spec.names));
+        } else if (!spec.unlabelledName.empty()) {
+            auto* label = new QLabel(ToQString(spec.unlabelledName), client);
+            label->setObjectName(at(spec.id)->objectName() + QStringLiteral("Label"));
+            label->setBuddy(at(spec.id));
             label->hide();
         }
     }
@@ -193,7 +195,7 @@ void MainWindow::BuildControls(const ui::Edition& edition) {
     }
     txtKey = static_cast<QLineEdit*>(Widget(Control::txtKey));
     Text1 = static_cast<QPlainTextEdit*>(Widget(Control::Text1));
-    RelateLabels(client, controls_);
+    RelateLabels(client, edition, controls_);
 }
 
 void MainWindow::BuildMenu() {
@@ -216,14 +218,12 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::Attach(ui::CipherWindow& form) {
     form_ = &form;
-    const auto route = [this](ui::MenuItem item, void (ui::CipherWindow::*handler)()) {
-        connect(menuItems_[static_cast<std::size_t>(item)], &QAction::triggered, this,
-                [this, handler] { (form_->*handler)(); });
-    };
-    route(ui::MenuItem::EncryptTxt, &ui::CipherWindow::EncryptTxt_Click);
-    route(ui::MenuItem::DecryptTxt, &ui::CipherWindow::DecryptTxt_Click);
-    route(ui::MenuItem::CopyToClipboard, &ui::CipherWindow::CopyToClipboard_Click);
-    route(ui::MenuItem::Exit1, &ui::CipherWindow::Exit1_Click);
+    for (const ui::MenuEntry& entry : ui::Menu) {
+        if (entry.item) {
+            connect(menuItems_[static_cast<std::size_t>(*entry.item)], &QAction::triggered, this,
+                    [this, item = *entry.item] { form_->Click(item); });
+        }
+    }
     new PinBoxGuard(*txtKey, form);
     static_cast<TextBox*>(Text1)->SetPasteCheck(
         [&form](std::size_t lengthAfter) { return form.Text1_Paste(lengthAfter); });
@@ -303,8 +303,8 @@ void MainWindow::setLocked(bool locked) {
 // border is kept when the size is set.
 ui::WindowGeometry MainWindow::windowGeometry() const {
     const QRect frame = frameGeometry();
-    return {frame.left() * ui::TwipsPerPixel, frame.top() * ui::TwipsPerPixel,
-            frame.width() * ui::TwipsPerPixel, frame.height() * ui::TwipsPerPixel};
+    return {ui::PixelsToTwips(frame.left()), ui::PixelsToTwips(frame.top()),
+            ui::PixelsToTwips(frame.width()), ui::PixelsToTwips(frame.height())};
 }
 
 void MainWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
@@ -325,13 +325,12 @@ void MainWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
 
 int MainWindow::screenWidth() const {
     const QScreen* screen = this->screen();
-    return screen != nullptr ? screen->geometry().width() * ui::TwipsPerPixel : 0;
+    return screen != nullptr ? ui::PixelsToTwips(screen->geometry().width()) : 0;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (form_ != nullptr) {
-        int cancel = 0;
-        form_->Form_Unload(cancel);
+        form_->RequestClose();
     }
     event->accept();
 }

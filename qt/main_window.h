@@ -54,7 +54,7 @@ private:
     QComboBox* List(ui::Control control) const;
     QLabel* Label(ui::Control control) const;
 
-    std::array<QWidget*, 11> controls_{};  // by ui::Control; null where the edition has none
+    std::array<QWidget*, ui::ControlCount> controls_{};  // null where the edition has none
     QLineEdit* txtKey = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     QMenu* EncryptDecrypt = nullptr;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -14,7 +12,8 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "qt/qt_desktop.h"
+#include "qt/pin_box_accessible.h"
+#include "qt/qt_text.h"
 
 namespace velk::qt {
 
@@ -39,140 +38,13 @@ bool IsEditingKey(int key) {
     }
 }
 
-// The box as assistive technology sees it: Qt's own accessible for a line
-// edit writes a text with setText, which neither the guard nor the validator
-// sees (nor the length, which the box cuts silently), so the box has this
-// one instead. Screen readers read the PIN through it as from any line
-// edit; every edit goes to the guard.
-class PinBoxAccessible final : public QAccessibleWidget,
-                               public QAccessibleTextInterface,
-                               public QAccessibleEditableTextInterface {
-public:
-    PinBoxAccessible(QLineEdit& box, PinBoxGuard& guard)
-        : QAccessibleWidget(&box, QAccessible::EditableText), box_(box), guard_(guard) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        switch (type) {
-            case QAccessible::TextInterface:
-                return static_cast<QAccessibleTextInterface*>(this);
-            case QAccessible::EditableTextInterface:
-                return static_cast<QAccessibleEditableTextInterface*>(this);
-            default:
-                return QAccessibleWidget::interface_cast(type);
-        }
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.editable = !box_.isReadOnly();
-        state.readOnly = box_.isReadOnly();
-        state.selectableText = true;
-        return state;
-    }
-
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? box_.text() : QAccessibleWidget::text(t);
-    }
-    void setText(QAccessible::Text t, const QString& text) override {
-        if (t == QAccessible::Value) {
-            guard_.Replace(0, characterCount(), text);
-        } else {
-            QAccessibleWidget::setText(t, text);
-        }
-    }
-
-    // Reading.
-    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
-        const bool selected = selectionIndex == 0 && box_.hasSelectedText();
-        *startOffset = selected ? box_.selectionStart() : 0;
-        *endOffset = selected ? box_.selectionEnd() : 0;
-    }
-    int selectionCount() const override { return box_.hasSelectedText() ? 1 : 0; }
-    void addSelection(int startOffset, int endOffset) override {
-        setSelection(0, startOffset, endOffset);
-    }
-    void removeSelection(int selectionIndex) override {
-        if (selectionIndex == 0) {
-            box_.deselect();
-        }
-    }
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override {
-        if (selectionIndex == 0) {
-            box_.setSelection(startOffset, endOffset - startOffset);
-        }
-    }
-    int cursorPosition() const override { return box_.cursorPosition(); }
-    void setCursorPosition(int position) override { box_.setCursorPosition(position); }
-    QString text(int startOffset, int endOffset) const override {
-        return box_.text().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(box_.text().size()); }
-    QRect characterRect(int offset) const override {
-        if (offset < 0 || offset >= characterCount()) {
-            return {};
-        }
-        // The box is wide enough for its eight characters, so its text is
-        // never scrolled: it starts at the contents' left edge and a line
-        // edit's fixed margin of two pixels.
-        const QFontMetrics metrics(box_.font());
-        const QRect contents = box_.contentsRect() - box_.textMargins();
-        const QPoint topLeft(contents.left() + 2 + metrics.horizontalAdvance(text(0, offset)),
-                             contents.center().y() - metrics.height() / 2);
-        return {box_.mapToGlobal(topLeft),
-                QSize(metrics.horizontalAdvance(box_.text().at(offset)), metrics.height())};
-    }
-    int offsetAtPoint(const QPoint& point) const override {
-        return box_.cursorPositionAt(box_.mapFromGlobal(point));
-    }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = offset;
-        *endOffset = offset;
-        return {};
-    }
-
-    // Editing.
-    void deleteText(int startOffset, int endOffset) override {
-        guard_.Replace(startOffset, endOffset, {});
-    }
-    void insertText(int offset, const QString& text) override {
-        guard_.Replace(offset, offset, text);
-    }
-    void replaceText(int startOffset, int endOffset, const QString& text) override {
-        guard_.Replace(startOffset, endOffset, text);
-    }
-
-private:
-    QLineEdit& box_;
-    PinBoxGuard& guard_;
-};
-
-// Made for every line edit that a guard watches: queryAccessibleInterface
-// asks the factory installed last first.
-QAccessibleInterface* MakePinBoxAccessible(const QString& className, QObject* object) {
-    auto* box =
-        className == QLatin1String("QLineEdit") ? qobject_cast<QLineEdit*>(object) : nullptr;
-    auto* guard = box != nullptr
-                      ? box->findChild<PinBoxGuard*>(QString(), Qt::FindDirectChildrenOnly)
-                      : nullptr;
-    return guard != nullptr ? new PinBoxAccessible(*box, *guard) : nullptr;
-}
-
 }  // namespace
 
 PinBoxGuard::PinBoxGuard(QLineEdit& box, ui::CipherWindow& form)
     : QObject(&box), box_(box), form_(form) {
     box_.installEventFilter(this);
-    [[maybe_unused]] static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(&MakePinBoxAccessible);
-        return true;
-    }();
-    // The line edit's constructor has made Qt's own accessible for it
-    // already; the box gets the guard's in its place.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&box_);
-    if (made != nullptr && dynamic_cast<PinBoxAccessible*>(made) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    }
+    InstallPinBoxAccessible(
+        box_, [this](int start, int end, const QString& text) { Replace(start, end, text); });
     // Qt's line edit copies its selection to the X11 primary selection on
     // the mouse release that ends a selection, after every key that leaves
     // text selected, and after a double click, in handlers no subclass can

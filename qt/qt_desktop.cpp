@@ -7,23 +7,9 @@
 #include <QMimeData>
 #include <QWidget>
 
-#include "qt/text_box.h"
+#include "qt/qt_text.h"
 
 namespace velk::qt {
-
-namespace {
-
-const char* const WindowTextMark = "velkWindowText";
-
-}  // namespace
-
-void MarkAsWindowText(QMimeData& data) {
-    data.setProperty(WindowTextMark, true);
-}
-
-bool IsWindowText(const QMimeData& data) {
-    return data.property(WindowTextMark).toBool();
-}
 
 QtDesktop::~QtDesktop() {
     setBusyPointer(false);

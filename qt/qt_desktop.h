@@ -6,8 +6,6 @@
 
 #include "ui/port.h"
 
-class QMimeData;
-
 namespace velk::qt {
 
 class QtDesktop final : public ui::Desktop {
@@ -32,11 +30,5 @@ private:
     QPointer<QWidget> owner_;
     bool busy_ = false;  // this desktop's override cursor is on the stack
 };
-
-// Marks data that the window puts out of its own text (the text box's
-// selections and copies, the copy command's text): the PIN box's guard
-// leaves it on the clipboard even where it matches a part of the PIN.
-void MarkAsWindowText(QMimeData& data);
-bool IsWindowText(const QMimeData& data);
 
 }  // namespace velk::qt

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <string_view>
 
 #include <QPlainTextEdit>
 #include <QString>
@@ -42,11 +41,5 @@ QString BoxText(const QPlainTextEdit& box);
 
 // Replaces the text of `box` as one undo step.
 void ReplaceBoxText(QPlainTextEdit& box, const QString& text);
-
-QString ToQString(std::u16string_view text);
-
-// Overwrites the characters `text` holds (its own copy, where it shares them)
-// and leaves it empty. The strings made here hold exactly their text.
-void WipeText(QString& text);
 
 }  // namespace velk::qt

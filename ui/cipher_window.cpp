@@ -1,8 +1,6 @@
 #include "ui/cipher_window.h"
 
-#include <algorithm>
 #include <exception>
-#include <optional>
 #include <utility>
 
 #include "engine/line_breaks.h"
@@ -18,13 +16,18 @@ bool PinCharacterPasses(char16_t character) {
 }
 
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted) {
-    return !inserted.empty() && removed <= box.size() &&
-           std::all_of(inserted.begin(), inserted.end(), IsAsciiDigit) &&
+    return !inserted.empty() && removed <= box.size() && AllAsciiDigits(inserted) &&
            box.size() - removed + inserted.size() <= static_cast<std::size_t>(PinCharacters);
 }
 
-CipherWindow::CipherWindow(const Edition& edition, WindowPort& window, Desktop& desktop)
-    : window_(window), desktop_(desktop), edition_(edition) {}
+std::size_t LengthAfterPaste(std::u16string_view box, std::size_t start, std::size_t end,
+                             std::u16string_view pasted) {
+    return CrLfLength(box) - CrLfLength(box.substr(start, end - start)) + CrLfLength(pasted);
+}
+
+CipherWindow::CipherWindow(const Edition& edition, KeySource keys, WindowPort& window,
+                           Desktop& desktop)
+    : window_(window), desktop_(desktop), edition_(edition), keys_(keys) {}
 
 CipherWindow::~CipherWindow() = default;
 
@@ -56,15 +59,6 @@ void CipherWindow::DecryptTxt_Click() {
     RunPasses(Direction::Inverse);
 }
 
-bool CipherWindow::CheckRunInput(std::u16string_view pin,
-                                 const std::vector<std::u16string>& keyTexts) {
-    const RunInputCheck check = ValidateRunInput(pin, keyTexts);
-    if (check != RunInputCheck::Ok) {
-        Refuse(RefusalMessage(check));
-    }
-    return check == RunInputCheck::Ok;
-}
-
 void CipherWindow::RunPasses(Direction direction) {
     if (ending_ || running_) {
         return;
@@ -72,17 +66,10 @@ void CipherWindow::RunPasses(Direction direction) {
     // Every copy of the PIN, the key texts, the text and the cipher state
     // made here is overwritten on every way out. Out of reach stay the
     // controls' own storage and the copies a windowing layer makes on its way.
-    std::u16string pin = window_.text(Control::txtKey);
-    const WipedAtEnd wipePin(pin);
-    std::vector<std::u16string> keyTexts = KeyTexts();
-    const WipedAtEnd wipeKeyTexts(keyTexts);
-    if (!CheckRunInput(pin, keyTexts)) {
-        return;
-    }
-    std::u16string passes = window_.text(Control::Combo1);
-    const std::optional<int> passCount = ReadPassCount(passes);
-    if (!passCount) {
-        Refuse(PassCountRefusal);
+    RunInput input{window_.text(Control::txtKey), KeyTexts(), window_.text(Control::Combo1)};
+    const WipedAtEnd wipeInput(input);
+    if (const auto refusal = CheckRunInput(input)) {
+        Refuse(*refusal);
         return;
     }
     // The passes work on a copy of the box's text with CR LF line breaks,
@@ -99,31 +86,12 @@ void CipherWindow::RunPasses(Direction direction) {
     MemoryTextHolder work(std::move(text));
     const WipedAtEnd wipeState(cipherState_);
 
-    // ReadPassCount gives at most MaxPassCount, well inside PassCounter's 16-bit range.
-    const auto lastPass = static_cast<std::int16_t>(*passCount);
-
     running_ = true;
     SetLocked(true);
-    bool completed = true;
+    bool completed = false;
     try {
-        for (PassCounter = 1; PassCounter <= lastPass; ++PassCounter) {
-            std::u16string passPin = window_.text(Control::txtKey);
-            const WipedAtEnd wipePassPin(passPin);
-            PrepareRunPass(cipherState_, passPin);
-            window_.setText(Control::Label3, text::Working);
-            window_.showLabel(Control::Label3, true);
-            desktop_.processEventsOnce();
-            if (ending_) {
-                completed = false;
-                break;
-            }
-            desktop_.setBusyPointer(true);
-            if (direction == Direction::Forward) {
-                ForwardPass(cipherState_, work, Text2);
-            } else {
-                InversePass(cipherState_, work, Text2);
-            }
-        }
+        completed = velk::RunPasses(keys_, direction, input, cipherState_, work, Text2, PassCounter,
+                                    [this](RunInput& passInput) { return BeforePass(passInput); });
     } catch (const std::exception&) {
         completed = false;
     }
@@ -141,6 +109,21 @@ void CipherWindow::RunPasses(Direction direction) {
     } else if (!ending_) {
         Refuse(text::RunFailed);
     }
+}
+
+bool CipherWindow::BeforePass(RunInput& input) {
+    Replace(input.pin, window_.text(Control::txtKey));
+    std::vector<std::u16string> keyTexts = KeyTexts();
+    input.keyTexts.swap(keyTexts);
+    Wipe(keyTexts);
+    window_.setText(Control::Label3, text::Working);
+    window_.showLabel(Control::Label3, true);
+    desktop_.processEventsOnce();
+    if (ending_) {
+        return false;
+    }
+    desktop_.setBusyPointer(true);
+    return true;
 }
 
 void CipherWindow::SetLocked(bool locked) {
@@ -206,6 +189,28 @@ void CipherWindow::Exit1_Click() {
 void CipherWindow::Form_Unload(int& cancel) {
     cancel = 0;
     EndWithSlide();
+}
+
+void CipherWindow::Click(MenuItem item) {
+    switch (item) {
+        case MenuItem::EncryptTxt:
+            EncryptTxt_Click();
+            break;
+        case MenuItem::DecryptTxt:
+            DecryptTxt_Click();
+            break;
+        case MenuItem::CopyToClipboard:
+            CopyToClipboard_Click();
+            break;
+        case MenuItem::Exit1:
+            Exit1_Click();
+            break;
+    }
+}
+
+void CipherWindow::RequestClose() {
+    int cancel = 0;
+    Form_Unload(cancel);
 }
 
 void CipherWindow::EndWithSlide() {

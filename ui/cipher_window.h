@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/cipher_state.h"
+#include "engine/run.h"
 #include "engine/text_holder.h"
 #include "ui/edition.h"
 #include "ui/port.h"
@@ -25,13 +26,18 @@ bool PinCharacterPasses(char16_t character);
 // most delete a selection.
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted);
 
-// Runs the commands that both editions share. An edition derives from it,
-// supplies its key source through PrepareRunPass and calls its own
-// Form_Load from its constructor. Every handler does nothing once the
-// program is ending.
+// The length Text1 would have, counted as the passes count it (each line
+// break two), once `pasted` takes the place of its characters `start` to
+// `end`. `box` and `pasted` are as the box holds them.
+std::size_t LengthAfterPaste(std::u16string_view box, std::size_t start, std::size_t end,
+                             std::u16string_view pasted);
+
+// Runs the commands that both editions share. An edition derives from it
+// with its key source and calls its own Form_Load from its constructor.
+// Every handler does nothing once the program is ending.
 class CipherWindow {
 public:
-    CipherWindow(const Edition& edition, WindowPort& window, Desktop& desktop);
+    CipherWindow(const Edition& edition, KeySource keys, WindowPort& window, Desktop& desktop);
     virtual ~CipherWindow();
     CipherWindow(const CipherWindow&) = delete;
     CipherWindow& operator=(const CipherWindow&) = delete;
@@ -46,6 +52,11 @@ public:
     // Closing the window: the closing slide unless the program is ending
     // already. Never sets `cancel`.
     void Form_Unload(int& cancel);
+    // A menu item chosen: its handler.
+    void Click(MenuItem item);
+    // The desktop asks to close the window (its close box, Alt+F4, the end
+    // of the session): Form_Unload.
+    void RequestClose();
     // A character typed into the PIN box: set to 0, with a beep, unless it
     // passes.
     void txtKey_KeyPress(char16_t& KeyAscii);
@@ -64,14 +75,6 @@ public:
     bool IsEnding() const { return ending_; }
 
 protected:
-    enum class Direction : std::uint8_t { Forward, Inverse };
-
-    // The per-pass preparation of the edition's keys from `pin`.
-    virtual void PrepareRunPass(CipherState& state, std::u16string_view pin) = 0;
-
-    // The key pickers' texts; empty for an edition without pickers.
-    std::vector<std::u16string> KeyTexts() const;
-
     // The part of Form_Load that both editions share: CopyToClipboard
     // disabled, Combo1 filled with "01" to "256" and set to "01".
     void LoadCommon();
@@ -90,14 +93,19 @@ protected:
 
 private:
     void RunPasses(Direction direction);
-    // False, after the refusal message, for input no run may start from.
-    bool CheckRunInput(std::u16string_view pin, const std::vector<std::u16string>& keyTexts);
+    // Before each pass: the PIN and the keys read again, the status line
+    // shown, the window's events handled once; false once the program is
+    // ending.
+    bool BeforePass(RunInput& input);
+    // The key pickers' texts; empty for an edition without pickers.
+    std::vector<std::u16string> KeyTexts() const;
     void Refuse(std::u16string_view message);
     void Refuse(std::string_view asciiMessage);
     void SetLocked(bool locked);
     void EndWithSlide();
 
     const Edition& edition_;
+    const KeySource keys_;
     bool running_ = false;
     bool ending_ = false;
     bool copyEnabled_ = false;

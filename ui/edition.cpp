@@ -13,6 +13,7 @@ constexpr Font PinFont{FixedPitchFace, 8.25, false};
 
 constexpr std::array<std::u16string_view, 4> KeyPickerToolTips{
     u" Pick  Key 01 ", u" Pick  Key 02 ", u" Pick  Key 03 ", u" Pick  Key 04 "};
+constexpr std::array<std::u16string_view, 4> KeyPickerNames{u"Key 1", u"Key 2", u"Key 3", u"Key 4"};
 
 }  // namespace
 
@@ -45,33 +46,46 @@ std::string_view ControlName(Control control) {
 }
 
 std::vector<ControlSpec> Controls(const Edition& edition) {
+    using enum ControlKind;
     std::vector<ControlSpec> controls{
-        {Control::txtKey, ControlKind::PinBox, edition.txtKey, {}, edition.txtKeyToolTip, PinFont},
-        {Control::Text1, ControlKind::TextBox, edition.text1, {}, {}, std::nullopt},
-        {Control::Combo1, ControlKind::List, edition.combo1, {}, {}, std::nullopt},
+        {.id = Control::txtKey,
+         .kind = PinBox,
+         .place = edition.txtKey,
+         .toolTip = edition.txtKeyToolTip,
+         .font = PinFont},
+        {.id = Control::Text1, .kind = TextBox, .place = edition.text1, .unlabelledName = u"Text"},
+        {.id = Control::Combo1, .kind = List, .place = edition.combo1},
     };
     if (edition.keyPickers) {
         for (std::size_t i = 0; i < KeyPickers.size(); ++i) {
-            controls.push_back({KeyPickers[i],
-                                ControlKind::List,
-                                (*edition.keyPickers)[i],
-                                {},
-                                KeyPickerToolTips[i],
-                                std::nullopt});
+            controls.push_back({.id = KeyPickers[i],
+                                .kind = List,
+                                .place = (*edition.keyPickers)[i],
+                                .toolTip = KeyPickerToolTips[i],
+                                .unlabelledName = KeyPickerNames[i]});
         }
     }
-    controls.push_back(
-        {Control::Label2, ControlKind::Label, edition.label2, {}, text::Copyright, std::nullopt});
-    controls.push_back(
-        {Control::Label1, ControlKind::Label, edition.label1, u"Enter Pin", {}, LabelFont});
-    controls.push_back(
-        {Control::Label3, ControlKind::Label, edition.label3, {}, {}, StatusFont, false});
-    controls.push_back({Control::Label4,
-                        ControlKind::Label,
-                        edition.label4,
-                        u"Number Of Times",
-                        {},
-                        PassLabelFont});
+    controls.push_back({.id = Control::Label2,
+                        .kind = Label,
+                        .place = edition.label2,
+                        .toolTip = text::Copyright});
+    controls.push_back({.id = Control::Label1,
+                        .kind = Label,
+                        .place = edition.label1,
+                        .caption = u"Enter Pin",
+                        .font = LabelFont,
+                        .names = Control::txtKey});
+    controls.push_back({.id = Control::Label3,
+                        .kind = Label,
+                        .place = edition.label3,
+                        .font = StatusFont,
+                        .visible = false});
+    controls.push_back({.id = Control::Label4,
+                        .kind = Label,
+                        .place = edition.label4,
+                        .caption = u"Number Of Times",
+                        .font = PassLabelFont,
+                        .names = Control::Combo1});
     return controls;
 }
 

@@ -26,12 +26,20 @@ struct TwipsRect {
 // 1,440 twips an inch: 15 to the pixel at 96 dots an inch.
 inline constexpr int TwipsPerInch = 1440;
 inline constexpr int TwipsPerPixel = 15;
+inline constexpr int StandardDpi = TwipsPerInch / TwipsPerPixel;
 
-// Twips to pixels at `dpi`, rounded to the nearest pixel.
-constexpr int TwipsToPixels(int twips, int dpi = TwipsPerInch / TwipsPerPixel) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + TwipsPerInch / 2) / TwipsPerInch
-                                        : -((-scaled + TwipsPerInch / 2) / TwipsPerInch));
+// a * b / c rounded to the nearest whole number, halves away from zero.
+constexpr int ScaleRounded(int a, int b, int c) {
+    const long long scaled = static_cast<long long>(a) * b;
+    return static_cast<int>(scaled >= 0 ? (scaled + c / 2) / c : -((-scaled + c / 2) / c));
+}
+
+// Twips to pixels at `dpi`, and back, rounded to the nearest.
+constexpr int TwipsToPixels(int twips, int dpi = StandardDpi) {
+    return ScaleRounded(twips, dpi, TwipsPerInch);
+}
+constexpr int PixelsToTwips(int pixels, int dpi = StandardDpi) {
+    return ScaleRounded(pixels, TwipsPerInch, dpi);
 }
 
 struct Font {
@@ -48,13 +56,17 @@ inline constexpr std::u16string_view FixedPitchFace = u"Courier New";
 enum class ControlKind : std::uint8_t { PinBox, TextBox, List, Label };
 
 struct ControlSpec {
-    Control id;
-    ControlKind kind;
-    TwipsRect place;
-    std::u16string_view caption;  // a label's
-    std::u16string_view toolTip;
-    std::optional<Font> font;  // none: the window's font
-    bool visible = true;       // at start
+    Control id{};
+    ControlKind kind{};
+    TwipsRect place{};
+    std::u16string_view caption{};  // a label's
+    std::u16string_view toolTip{};
+    std::optional<Font> font{};  // none: the window's font
+    bool visible = true;         // at start
+    // Screen readers name a control that takes the focus by the label that
+    // `names` it, or, where no label shows, by its `unlabelledName`.
+    std::optional<Control> names{};        // a label's
+    std::u16string_view unlabelledName{};  // a control's that no label names
 };
 
 struct Edition {

@@ -1,8 +1,5 @@
 #include "ui/form1.h"
 
-#include "engine/key_preparation.h"
-#include "engine/wipe.h"
-
 namespace velk::ui {
 
 const Edition& SecondEdition() {
@@ -26,7 +23,7 @@ const Edition& SecondEdition() {
 }
 
 Form1::Form1(WindowPort& window, Desktop& desktop)
-    : CipherWindow(SecondEdition(), window, desktop) {
+    : CipherWindow(SecondEdition(), KeySource(keyLibrary_), window, desktop) {
     Form_Load();
 }
 
@@ -43,12 +40,6 @@ void Form1::Form_Load() {
         }
         window_.setText(KeyPickers[i], ListText(static_cast<int>(i) + 1));
     }
-}
-
-void Form1::PrepareRunPass(CipherState& state, std::u16string_view pin) {
-    std::vector<std::u16string> keyTexts = KeyTexts();
-    const WipedAtEnd wipeKeyTexts(keyTexts);
-    PreparePass(state, keyLibrary_, pin, keyTexts);
 }
 
 }  // namespace velk::ui

@@ -16,9 +16,6 @@ public:
     // Fills the key library.
     void Keys();
 
-protected:
-    void PrepareRunPass(CipherState& state, std::u16string_view pin) override;
-
 private:
     void Form_Load();
 

@@ -3,6 +3,7 @@
 // no toolkit type crosses here and text is UTF-16.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ enum class Control : std::uint8_t {
     Label3,  // the status line
     Label4,  // "Number Of Times"
 };
+inline constexpr std::size_t ControlCount = static_cast<std::size_t>(Control::Label4) + 1;
 
 // The items of the menu that do something.
 enum class MenuItem : std::uint8_t { EncryptTxt, DecryptTxt, CopyToClipboard, Exit1 };

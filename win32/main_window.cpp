@@ -1,16 +1,17 @@
 #include "win32/main_window.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
+#include <vector>
 
-#include "engine/line_breaks.h"
 #include "engine/run_input.h"
 #include "engine/wipe.h"
-#include "win32/win32_desktop.h"
+#include "win32/dpi.h"
+#include "win32/pin_box.h"
+#include "win32/text_box.h"
+#include "win32/win32_text.h"
 
 namespace velk::win32 {
 
@@ -28,22 +29,6 @@ constexpr int DropDownHeight = 200;
 
 std::size_t Index(Control control) {
     return static_cast<std::size_t>(control);
-}
-
-bool IsList(Control control) {
-    return control == Control::Combo1 || (control >= Control::Kk1 && control <= Control::Kk4);
-}
-
-bool IsLabel(Control control) {
-    return control >= Control::Label1 && control <= Control::Label4;
-}
-
-int Pixels(int twips, int dpi) {
-    return ui::TwipsToPixels(twips, dpi);
-}
-
-int Twips(int pixels, int dpi) {
-    return static_cast<int>(std::lround(pixels * double{ui::TwipsPerInch} / dpi));
 }
 
 HFONT MakeFont(const ui::Font& font, int dpi) {
@@ -79,93 +64,6 @@ ControlClass ClassOf(ui::ControlKind kind) {
     return {};
 }
 
-// The text of a window, read into a string of its own.
-std::u16string WindowText(HWND hwnd) {
-    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), u'\0');
-    if (!text.empty()) {
-        const int read =
-            GetWindowTextW(hwnd, AsWide(text.data()), static_cast<int>(text.size() + 1));
-        text.resize(static_cast<std::size_t>(std::max(read, 0)));
-    }
-    return text;
-}
-
-// Start and end of an edit control's selection.
-std::pair<std::size_t, std::size_t> Selection(HWND box) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, std::max(start, end)};
-}
-
-// A paste into an edit control before it is made: the clipboard's text, the
-// box's text and the selection the paste would replace. Both texts are
-// overwritten when it goes.
-struct PendingPaste {
-    explicit PendingPaste(HWND target)
-        : pasted(ClipboardText()), box(WindowText(target)), selection(Selection(target)) {}
-    PendingPaste(const PendingPaste&) = delete;
-    PendingPaste& operator=(const PendingPaste&) = delete;
-    ~PendingPaste() {
-        Wipe(pasted);
-        Wipe(box);
-    }
-
-    std::size_t Replaced() const { return selection.second - selection.first; }
-
-    std::u16string pasted;
-    std::u16string box;
-    std::pair<std::size_t, std::size_t> selection;  // start and end
-};
-
-bool ReadOnly(HWND box) {
-    return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
-}
-
-// An edit control's context menu with only the commands that `copies`
-// allows: without it there is no Cut and no Copy. Each command goes to the
-// box as its message, where the box's own handling sees it.
-void ShowEditMenu(HWND box, LPARAM position, bool copies) {
-    const auto [start, end] = Selection(box);
-    const bool selected = start != end;
-    const bool editable = !ReadOnly(box);
-    HMENU menu = CreatePopupMenu();
-    const auto item = [menu](UINT id, const wchar_t* caption, bool enabled) {
-        AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, caption);
-    };
-    item(WM_UNDO, L"&Undo", editable && SendMessageW(box, EM_CANUNDO, 0, 0) != 0);
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    if (copies) {
-        item(WM_CUT, L"Cu&t", editable && selected);
-        item(WM_COPY, L"&Copy", selected);
-    }
-    item(WM_PASTE, L"&Paste", editable && IsClipboardFormatAvailable(CF_UNICODETEXT) != 0);
-    item(WM_CLEAR, L"&Delete", editable && selected);
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    item(EM_SETSEL, L"Select &All", GetWindowTextLengthW(box) > 0);
-    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (position == -1) {  // from the keyboard: at the box
-        RECT r{};
-        GetWindowRect(box, &r);
-        at = {r.left + 4, r.top + 4};
-    }
-    const auto command = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, box, nullptr));
-    DestroyMenu(menu);
-    if (command == EM_SETSEL) {
-        SendMessageW(box, EM_SETSEL, 0, -1);
-    } else if (command != 0) {
-        SendMessageW(box, command, 0, 0);
-    }
-}
-
-// A multi-line box has no select-all key of its own; Ctrl+A is it here.
-bool IsSelectAll(UINT message, WPARAM wParam) {
-    return (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
-            GetKeyState(VK_MENU) >= 0) ||
-           (message == WM_CHAR && wParam == 1);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, const ui::Edition& edition) : edition_(edition) {
@@ -175,8 +73,14 @@ MainWindow::MainWindow(HINSTANCE instance, const ui::Edition& edition) : edition
         c.style = CS_HREDRAW | CS_VREDRAW;
         c.lpfnWndProc = &MainWindow::WindowProc;
         c.hInstance = instance;
-        c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        c.hIconSm = c.hIcon;
+        // Each at the size the system shows it, from the image of that size.
+        const auto icon = [instance](int width, int height) {
+            return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(width), GetSystemMetrics(height),
+                                                 LR_SHARED));
+        };
+        c.hIcon = icon(SM_CXICON, SM_CYICON);
+        c.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
         c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         c.lpszClassName = WindowClass;
         return RegisterClassExW(&c) != 0;
@@ -187,7 +91,7 @@ MainWindow::MainWindow(HINSTANCE instance, const ui::Edition& edition) : edition
     const std::wstring caption = Wide(edition_.caption);
     hwnd_ = CreateWindowExW(WindowExStyle, WindowClass, caption.c_str(), WindowStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100, nullptr, menu_, instance, this);
-    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+    dpi_ = WindowDpi(hwnd_);
     CreateControls();
     Layout(dpi_);
 }
@@ -230,11 +134,7 @@ void MainWindow::CreateControls() {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + Index(spec.id))), instance,
             nullptr);
         controls_[Index(spec.id)] = control;
-        if (spec.kind == ui::ControlKind::Label) {
-            // Made later, drawn over those made before, as the description
-            // has it; a window made later lies below its siblings otherwise.
-            SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
+        kinds_[Index(spec.id)] = spec.kind;
         if (!spec.toolTip.empty()) {
             std::wstring tip = Wide(spec.toolTip);
             TOOLINFOW tool{};
@@ -246,14 +146,51 @@ void MainWindow::CreateControls() {
             SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
+    OrderForScreenReaders();
     HWND pin = Control(ui::Control::txtKey);
     SendMessageW(pin, EM_SETLIMITTEXT, PinCharacters, 0);
-    SetWindowSubclass(pin, &MainWindow::PinBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    GuardPinBox(pin, &form_);
     HWND text = Control(ui::Control::Text1);
     // An edit control stops at 30,000 characters unless told otherwise; a
     // longer text must reach the run and its refusal, not be cut short.
     SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
-    SetWindowSubclass(text, &MainWindow::TextBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    GuardTextBox(text, &form_);
+}
+
+// Windows' screen readers name an edit box or a list by the static control
+// right before it in z-order, the order in which the focus moves too. So
+// each such control comes right after the label that names it, or after a
+// hidden label with its name where none shows. The labels that name nothing
+// come first, each drawn over those the description makes before it.
+void MainWindow::OrderForScreenReaders() {
+    const std::vector<ui::ControlSpec> specs = ui::Controls(edition_);
+    std::vector<HWND> order;  // from the top
+    for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) {
+        if (spec->kind == ui::ControlKind::Label && !spec->names) {
+            order.push_back(Control(spec->id));
+        }
+    }
+    for (const ui::ControlSpec& spec : specs) {
+        if (spec.kind == ui::ControlKind::Label) {
+            continue;
+        }
+        const auto label =
+            std::ranges::find(specs, std::optional(spec.id), &ui::ControlSpec::names);
+        if (label != specs.end()) {
+            order.push_back(Control(label->id));
+        } else {
+            const std::wstring name = Wide(spec.unlabelledName);
+            order.push_back(CreateWindowExW(0, WC_STATICW, name.c_str(),
+                                            WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+                                            nullptr, nullptr, nullptr));
+        }
+        order.push_back(Control(spec.id));
+    }
+    HWND above = HWND_TOP;
+    for (HWND window : order) {
+        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = window;
+    }
 }
 
 void MainWindow::DeleteFonts() {
@@ -281,13 +218,16 @@ void MainWindow::Layout(int dpi) {
             // No margins: the box is just wide enough for eight digits.
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
         }
-        const int height = Pixels(spec.place.height, dpi) +
+        const int height = ui::TwipsToPixels(spec.place.height, dpi) +
                            (spec.kind == ui::ControlKind::List ? DropDownHeight * dpi / 96 : 0);
-        SetWindowPos(control, nullptr, Pixels(spec.place.left, dpi), Pixels(spec.place.top, dpi),
-                     Pixels(spec.place.width, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(control, nullptr, ui::TwipsToPixels(spec.place.left, dpi),
+                     ui::TwipsToPixels(spec.place.top, dpi),
+                     ui::TwipsToPixels(spec.place.width, dpi), height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    RECT frame{0, 0, Pixels(edition_.clientWidth, dpi), Pixels(edition_.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, TRUE, WindowExStyle, static_cast<UINT>(dpi));
+    RECT frame{0, 0, ui::TwipsToPixels(edition_.clientWidth, dpi),
+               ui::TwipsToPixels(edition_.clientHeight, dpi)};
+    AdjustFrameForDpi(frame, WindowStyle, WindowExStyle, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -326,7 +266,7 @@ void MainWindow::setText(ui::Control control, std::u16string_view text) {
         // A replacement of the whole text, which the box can undo in one step.
         SendMessageW(hwnd, EM_SETSEL, 0, -1);
         SendMessageW(hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(copy.data())));
-    } else if (IsList(control)) {
+    } else if (kinds_[Index(control)] == ui::ControlKind::List) {
         const LRESULT index = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(AsWide(copy.data())));
         SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -370,140 +310,21 @@ void MainWindow::setLocked(bool locked) {
 ui::WindowGeometry MainWindow::windowGeometry() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    return {Twips(r.left, dpi_), Twips(r.top, dpi_), Twips(r.right - r.left, dpi_),
-            Twips(r.bottom - r.top, dpi_)};
+    return {ui::PixelsToTwips(r.left, dpi_), ui::PixelsToTwips(r.top, dpi_),
+            ui::PixelsToTwips(r.right - r.left, dpi_), ui::PixelsToTwips(r.bottom - r.top, dpi_)};
 }
 
 void MainWindow::setWindowGeometry(const ui::WindowGeometry& g) {
-    SetWindowPos(hwnd_, nullptr, Pixels(g.left, dpi_), Pixels(g.top, dpi_),
-                 std::max(0, Pixels(g.width, dpi_)), std::max(0, Pixels(g.height, dpi_)),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, ui::TwipsToPixels(g.left, dpi_), ui::TwipsToPixels(g.top, dpi_),
+                 std::max(0, ui::TwipsToPixels(g.width, dpi_)),
+                 std::max(0, ui::TwipsToPixels(g.height, dpi_)), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int MainWindow::screenWidth() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
-    return Twips(monitor.rcMonitor.right - monitor.rcMonitor.left, dpi_);
-}
-
-bool MainWindow::PasteIntoPin(HWND box) {
-    if (ReadOnly(box) || form_ == nullptr) {
-        return false;
-    }
-    const PendingPaste paste(box);
-    if (!form_->txtKey_Insert(paste.box, paste.Replaced(), paste.pasted)) {
-        return false;
-    }
-    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(AsWide(paste.pasted.c_str())));
-    return true;
-}
-
-bool MainWindow::PasteIntoText(HWND box) {
-    if (ReadOnly(box) || form_ == nullptr) {
-        return false;
-    }
-    const PendingPaste paste(box);
-    const std::u16string_view all(paste.box);
-    return form_->Text1_Paste(CrLfLength(all) -
-                              CrLfLength(all.substr(paste.selection.first, paste.Replaced())) +
-                              CrLfLength(paste.pasted));
-}
-
-LRESULT CALLBACK MainWindow::PinBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
-    auto& window = *reinterpret_cast<MainWindow*>(self);
-    ui::CipherWindow* form = window.form_;
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    switch (message) {
-        case WM_CHAR:
-            if (form != nullptr) {
-                auto keyAscii = static_cast<char16_t>(wParam);
-                form->txtKey_KeyPress(keyAscii);
-                if (keyAscii == 0) {
-                    return 0;
-                }
-            }
-            break;
-        case WM_KEYDOWN:
-            // The desktop's paste, copy and cut keys, which an edit control
-            // may carry out without a message of its own.
-            if (wParam == VK_INSERT && shift) {
-                window.PasteIntoPin(hwnd);
-                return 0;
-            }
-            if ((wParam == VK_INSERT && control) || (wParam == VK_DELETE && shift)) {
-                if (form != nullptr) {
-                    form->txtKey_CopyOrCut();
-                }
-                return 0;
-            }
-            break;
-        case WM_PASTE:
-            window.PasteIntoPin(hwnd);
-            return 0;
-        case WM_COPY:
-        case WM_CUT:
-            if (form != nullptr) {
-                form->txtKey_CopyOrCut();
-            }
-            return 0;
-        case WM_CONTEXTMENU:
-            ShowEditMenu(hwnd, lParam, false);
-            return 0;
-        default:
-            break;
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-    auto& window = *reinterpret_cast<MainWindow*>(self);
-    if (IsSelectAll(message, wParam)) {
-        if (message == WM_KEYDOWN) {
-            SendMessageW(hwnd, EM_SETSEL, 0, -1);
-        }
-        return 0;
-    }
-    switch (message) {
-        case WM_GETDLGCODE: {
-            // Tab moves on to the next control, as in every other box here.
-            LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
-            const auto* msg = reinterpret_cast<const MSG*>(lParam);
-            if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB) {
-                code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
-            }
-            return code & ~static_cast<LRESULT>(DLGC_WANTTAB);
-        }
-        case WM_CHAR:
-            if (wParam == u'\t') {
-                return 0;
-            }
-            if (wParam == 0x16) {  // Ctrl+V
-                SendMessageW(hwnd, WM_PASTE, 0, 0);
-                return 0;
-            }
-            break;
-        case WM_KEYDOWN:
-            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
-                SendMessageW(hwnd, WM_PASTE, 0, 0);
-                return 0;
-            }
-            break;
-        case WM_PASTE:
-            if (!window.PasteIntoText(hwnd)) {
-                return 0;
-            }
-            break;
-        case WM_CONTEXTMENU:
-            ShowEditMenu(hwnd, lParam, true);
-            return 0;
-        default:
-            break;
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return ui::PixelsToTwips(monitor.rcMonitor.right - monitor.rcMonitor.left, dpi_);
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -520,26 +341,15 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND:
-            if (HIWORD(wParam) == 0 && lParam == 0 && form_ != nullptr) {
-                switch (static_cast<int>(LOWORD(wParam)) - MenuIdBase) {
-                    case static_cast<int>(ui::MenuItem::EncryptTxt):
-                        form_->EncryptTxt_Click();
-                        return 0;
-                    case static_cast<int>(ui::MenuItem::DecryptTxt):
-                        form_->DecryptTxt_Click();
-                        return 0;
-                    case static_cast<int>(ui::MenuItem::CopyToClipboard):
-                        form_->CopyToClipboard_Click();
-                        return 0;
-                    case static_cast<int>(ui::MenuItem::Exit1):
-                        form_->Exit1_Click();
-                        return 0;
-                    default:
-                        break;
-                }
+        case WM_COMMAND: {
+            const int item = static_cast<int>(LOWORD(wParam)) - MenuIdBase;
+            if (HIWORD(wParam) == 0 && lParam == 0 && form_ != nullptr && item >= 0 &&
+                item <= static_cast<int>(ui::MenuItem::Exit1)) {
+                form_->Click(static_cast<ui::MenuItem>(item));
+                return 0;
             }
             break;
+        }
         case WM_ACTIVATE:
             // The control that had the focus has it again when the window
             // is active again, after a message box for one; left to
@@ -554,8 +364,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CLOSE:
             if (form_ != nullptr) {
-                int cancel = 0;
-                form_->Form_Unload(cancel);
+                form_->RequestClose();
             } else {
                 PostQuitMessage(0);
             }
@@ -563,7 +372,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC: {
             // The labels grey; a read-only box keeps the system's colours.
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - ControlIdBase;
-            if (id < 0 || !IsLabel(static_cast<ui::Control>(id))) {
+            if (id < 0 || id >= static_cast<int>(ui::ControlCount) ||
+                kinds_[static_cast<std::size_t>(id)] != ui::ControlKind::Label) {
                 break;
             }
             const auto hdc = reinterpret_cast<HDC>(wParam);
@@ -578,7 +388,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
         case WM_SETCURSOR:
-            if (Win32Desktop::Busy()) {
+            if (busy_) {
                 SetCursor(LoadCursorW(nullptr, IDC_WAIT));
                 return TRUE;
             }
@@ -595,6 +405,18 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::SetBusy(bool busy) {
+    busy_ = busy;
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void DispatchWindowMessage(HWND window, MSG& message) {
+    if (IsDialogMessageW(window, &message) == 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
 }
 
 }  // namespace velk::win32

@@ -40,6 +40,8 @@ public:
 
     // Centres the window on its monitor and shows it.
     void Show(int showCommand);
+    // The busy pointer over the window, or the default one.
+    void SetBusy(bool busy);
 
     // ui::WindowPort
     std::u16string text(ui::Control control) const override;
@@ -54,31 +56,33 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PinBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    void OrderForScreenReaders();
     void BuildMenu();
     // Fonts, places and the window's size for `dpi`.
     void Layout(int dpi);
     void DeleteFonts();
-    bool PasteIntoPin(HWND box);
-    bool PasteIntoText(HWND box);
 
     const ui::Edition& edition_;
     HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
     HWND toolTips_ = nullptr;
     HBRUSH background_ = nullptr;
-    std::array<HWND, 11> controls_{};  // by ui::Control; null where the edition has none
-    std::array<HFONT, 11> fonts_{};    // by ui::Control; the window font where it has none
+    // By ui::Control; null where the edition has none.
+    std::array<HWND, ui::ControlCount> controls_{};
+    std::array<ui::ControlKind, ui::ControlCount> kinds_{};
+    std::array<HFONT, ui::ControlCount> fonts_{};  // the window font where it has none
     HFONT windowFont_ = nullptr;
     int dpi_ = 96;
     ui::CipherWindow* form_ = nullptr;
     HWND focusBeforeLock_ = nullptr;
     HWND focusWhenActive_ = nullptr;
+    bool busy_ = false;
 };
+
+// Hands one message to its window: through the dialog manager, which moves
+// the focus by Tab and the arrows, when it is for `window`'s controls.
+void DispatchWindowMessage(HWND window, MSG& message);
 
 }  // namespace velk::win32

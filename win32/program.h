@@ -18,7 +18,7 @@ int RunProgram(HINSTANCE instance, const ui::Edition& edition, int showCommand) 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     MainWindow window(instance, edition);
-    Win32Desktop desktop(window.Handle());
+    Win32Desktop desktop(&window);
     Form form(window, desktop);
     window.Attach(form);
     window.Show(showCommand);

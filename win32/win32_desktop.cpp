@@ -3,23 +3,12 @@
 #include <cstring>
 
 #include "engine/wipe.h"
+#include "win32/main_window.h"
+#include "win32/win32_text.h"
 
 namespace velk::win32 {
 
 namespace {
-
-bool busyPointer = false;
-
-// Another program may hold the clipboard for a moment.
-bool OpenClipboardSoon(HWND owner) {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        if (OpenClipboard(owner) != 0) {
-            return true;
-        }
-        Sleep(10);
-    }
-    return false;
-}
 
 // Moveable global memory holding `size` bytes from `data`, as the clipboard
 // takes it.
@@ -44,36 +33,11 @@ bool SetFormat(UINT format, const void* data, std::size_t size) {
 
 }  // namespace
 
-std::u16string ClipboardText() {
-    std::u16string text;
-    if (!OpenClipboardSoon(nullptr)) {
-        return text;
-    }
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const char16_t*>(GlobalLock(data))) {
-            const std::size_t capacity = GlobalSize(data) / sizeof(char16_t);
-            const std::size_t length = std::u16string_view(units, capacity).find(u'\0');
-            text.assign(units, length == std::u16string_view::npos ? capacity : length);
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void DispatchWindowMessage(HWND window, MSG& message) {
-    if (IsDialogMessageW(window, &message) == 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
+Win32Desktop::Win32Desktop(MainWindow* window)
+    : window_(window), owner_(window != nullptr ? window->Handle() : nullptr) {}
 
 Win32Desktop::~Win32Desktop() {
     setBusyPointer(false);
-}
-
-bool Win32Desktop::Busy() {
-    return busyPointer;
 }
 
 void Win32Desktop::messageBox(std::u16string_view prompt, ui::MessageStyle style,
@@ -88,8 +52,9 @@ void Win32Desktop::beep() {
 }
 
 void Win32Desktop::setBusyPointer(bool busy) {
-    busyPointer = busy;
-    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+    if (window_ != nullptr) {
+        window_->SetBusy(busy);
+    }
 }
 
 void Win32Desktop::processEventsOnce() {

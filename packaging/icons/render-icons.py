@@ -7,18 +7,22 @@ installs the PNG files committed next to this script and needs no renderer.
   hicolor-<N>.png  N = 24, 48, 64, 128, 256: RGBA, for the hicolor icon theme
   velk-24.png      the window icon: 24 x 24, 24-bit RGB without alpha, the
                    picture on the window's light grey (192, 192, 192)
-  velk.ico         the Windows programs' icon: the RGBA PNGs of 24, 48 and
-                   256 pixels in one icon file
+  velk.ico         the Windows programs' icon, an image for every size
+                   Windows asks for at its scale factors (16, 20, 24, 32, 40,
+                   48, 64 and 256 pixels): 32-bit bitmaps with their masks,
+                   as every Windows version reads them, and a PNG at 256
 """
 import os
 import struct
 import subprocess
 import sys
+import tempfile
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SVG = os.path.join(HERE, "velk.svg")
 SIZES = (24, 48, 64, 128, 256)
+ICO_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 WINDOW_GREY = (192, 192, 192)
 
 
@@ -98,9 +102,32 @@ def flatten(rows, background):
     return out
 
 
-def write_ico(path, sizes):
-    """An icon file whose images are PNG files, as Windows reads them."""
-    images = [open(os.path.join(HERE, f"hicolor-{size}.png"), "rb").read() for size in sizes]
+def dib(width, height, rows):
+    """An icon image as a bitmap: BGRA rows bottom-up, then the AND mask."""
+    header = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = b"".join(bytes(row[i + c] for i in range(0, len(row), 4) for c in (2, 1, 0, 3))
+                      for row in reversed(rows))
+    mask_stride = (width + 31) // 32 * 4
+    mask = b""
+    for row in reversed(rows):
+        bits = bytearray(mask_stride)
+        for x in range(width):
+            if row[4 * x + 3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bytes(bits)
+    return header + colour + mask
+
+
+def write_ico(path, sizes, folder):
+    """An icon file: bitmaps below 256 pixels, the PNG at 256."""
+    images = []
+    for size in sizes:
+        png = os.path.join(folder, f"{size}.png")
+        render(size, png)
+        if size == 256:
+            images.append(open(png, "rb").read())
+        else:
+            images.append(dib(*read_rgba(png)))
     offset = 6 + 16 * len(images)
     entries = b""
     for size, image in zip(sizes, images):
@@ -114,7 +141,8 @@ def write_ico(path, sizes):
 def main():
     for size in SIZES:
         render(size, os.path.join(HERE, f"hicolor-{size}.png"))
-    write_ico(os.path.join(HERE, "velk.ico"), (24, 48, 256))
+    with tempfile.TemporaryDirectory() as folder:
+        write_ico(os.path.join(HERE, "velk.ico"), ICO_SIZES, folder)
     width, height, rows = read_rgba(os.path.join(HERE, "hicolor-24.png"))
     write_png(os.path.join(HERE, "velk-24.png"), width, height, 2,
               flatten(rows, WINDOW_GREY))

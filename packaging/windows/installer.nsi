@@ -16,6 +16,7 @@ RequestExecutionLevel admin
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define PRODUCT "Velk Encrypt Decrypt"
 !define PUBLISHER "Velk Encrypt Decrypt developers"
@@ -67,7 +68,49 @@ Function un.onInit
     SetRegView 64
 FunctionEnd
 
+; A running program's file cannot be opened for writing, replaced or
+; deleted. So before either touches a file, the installer and the
+; uninstaller ask the user to close any program of the folder that runs
+; (Retry or Cancel), rather than fail half-way with Windows' bare error or
+; report success with files left behind. Given /S, they give up at once
+; with exit status 2.
+!macro IN_USE_TO_R0 FILE
+    ${If} $R0 == ""
+    ${AndIf} ${FileExists} "$INSTDIR\${FILE}"
+        ClearErrors
+        FileOpen $R1 "$INSTDIR\${FILE}" a
+        ${If} ${Errors}
+            StrCpy $R0 "${FILE}"
+        ${Else}
+            FileClose $R1
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+!macro WAIT_FOR_PROGRAMS_TO_CLOSE UN
+Function ${UN}WaitForProgramsToClose
+    ${Do}
+        StrCpy $R0 ""
+        !insertmacro IN_USE_TO_R0 "VelkEncryptDecryptV2.exe"
+        !insertmacro IN_USE_TO_R0 "VelkEncryptDecrypt.exe"
+        !insertmacro IN_USE_TO_R0 "velk-encrypt-decrypt.exe"
+        ${If} $R0 == ""
+            Return
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "$R0 is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry; Cancel leaves everything as it is." \
+            /SD IDCANCEL IDRETRY retry
+        SetErrorLevel 2
+        Quit
+        retry:
+    ${Loop}
+FunctionEnd
+!macroend
+!insertmacro WAIT_FOR_PROGRAMS_TO_CLOSE ""
+!insertmacro WAIT_FOR_PROGRAMS_TO_CLOSE "un."
+
 Section "Install"
+    Call WaitForProgramsToClose
     SetOutPath "$INSTDIR"
     File "${STAGE}\VelkEncryptDecryptV2.exe"
     File "${STAGE}\VelkEncryptDecrypt.exe"
@@ -97,13 +140,23 @@ Section "Install"
 SectionEnd
 
 ; Only what the installer put there: a folder the user keeps other files in
-; stays, with them.
+; stays, with them. The Start-menu entries and the Add or Remove Programs
+; entry go only once the programs are gone, so that a removal that fails
+; can be tried again from there.
 Section "Uninstall"
-    Delete "${V2_LINK}"
-    Delete "${CLASSIC_LINK}"
+    Call un.WaitForProgramsToClose
     Delete "$INSTDIR\VelkEncryptDecryptV2.exe"
     Delete "$INSTDIR\VelkEncryptDecrypt.exe"
     Delete "$INSTDIR\velk-encrypt-decrypt.exe"
+    ${If} ${FileExists} "$INSTDIR\VelkEncryptDecryptV2.exe"
+    ${OrIf} ${FileExists} "$INSTDIR\VelkEncryptDecrypt.exe"
+    ${OrIf} ${FileExists} "$INSTDIR\velk-encrypt-decrypt.exe"
+        MessageBox MB_OK|MB_ICONSTOP "The programs in $INSTDIR could not all be removed. Close them, then remove ${PRODUCT} again." /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    Delete "${V2_LINK}"
+    Delete "${CLASSIC_LINK}"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"

@@ -25,6 +25,7 @@
 
 #include "cli/command.h"
 #include "cli/pin_reader.h"
+#include "cli/system.h"
 #include "cli/utf8.h"
 #include "engine/passes.h"
 #include "engine/run_input.h"
@@ -159,10 +160,12 @@ const std::vector<Refusal> RefusalCases{
 #endif
     Refusal{"InputNotOpen", "", "12345678", "", 1, "The Txt Could Not Be Read: Bad file descriptor",
             987},
-    Refusal{"PinOnTheCommandLine", "--pin 12345678", std::nullopt, Plain, 2, "--pin-fd FD"},
+    Refusal{"PinOnTheCommandLine", "--pin 12345678", std::nullopt, Plain, 2,
+            std::string(PinFdHint)},
     Refusal{"ClassicWithKeys", "--classic --keys 01 02 03 04", "12345678", Plain, 2, "excludes"},
     Refusal{"UnknownOption", "--decrypt", "12345678", Plain, 2, "--decrypt"},
-    Refusal{"PinFdNotOpen", "--pin-fd 987", std::nullopt, Plain, 2, "descriptor 987 is not open"}};
+    Refusal{"PinFdNotOpen", "--pin-fd 987", std::nullopt, Plain, 2,
+            "descriptor 987 is not open; hand the PIN over with " + std::string(PinFdHint)}};
 INSTANTIATE_TEST_SUITE_P(Program, Refusals, ::testing::ValuesIn(RefusalCases),
                          [](const auto& p) { return std::string(p.param.name); });
 

@@ -43,6 +43,15 @@ TEST(QtDesktop, ClipboardTextReplacesWhateverItHeldAndIsReadBack) {
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
 
+// A run's status line is painted in this round: what waits is handled.
+TEST(QtDesktop, ProcessEventsOnceHandlesWhatWaits) {
+    QtDesktop desktop;
+    bool handled = false;
+    QTimer::singleShot(0, [&handled] { handled = true; });
+    desktop.processEventsOnce();
+    EXPECT_TRUE(handled);
+}
+
 class ExitFromWindowStateTest : public ::testing::TestWithParam<Qt::WindowState> {};
 
 // The slide runs on whatever frame the platform gives, and the program's

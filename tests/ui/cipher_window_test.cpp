@@ -212,59 +212,53 @@ TEST_F(FormTest, RunLocksCommandsAndInputsAndShowsStatus) {
     EXPECT_TRUE(window.Enabled(MenuItem::CopyToClipboard));
 }
 
-// A classic form that shows its cipher state, and whose key preparation
-// fails at a chosen pass, as no input the checks let through can make the
-// real editions do.
+// A classic form that shows its cipher state.
 class StateForm final : public CipherWindow {
 public:
     StateForm(WindowPort& window, Desktop& desktop)
-        : CipherWindow(classic::ClassicEdition(), window, desktop) {
+        : CipherWindow(classic::ClassicEdition(), KeySource(keys_), window, desktop) {
         LoadCommon();
     }
     const CipherState& State() const { return cipherState_; }
-    int failingPass = 0;
 
-protected:
-    void PrepareRunPass(CipherState& state, std::u16string_view pin) override {
-        if (PassCounter == failingPass) {
-            throw std::runtime_error("preparation failed");
-        }
-        PreparePass(state, classic::FixedMasterKeySet(), pin);
-    }
+private:
+    KeySet keys_ = classic::FixedMasterKeySet();
 };
 
 using StateFormTest = FormTestOf<StateForm>;
 
-// However a run ends (failed at its second pass, completed, cut short by the
-// end of the program after the current round) the keys it prepared from the
-// PIN are gone. The failed one is reported and leaves the text and Copy To
-// Clipboard as they were.
+// However a run ends (failed at its second pass, for a PIN that no PIN box
+// lets through, completed, or cut short by the end of the program) the keys
+// it prepared from the PIN are gone. The failed one is reported and leaves
+// the text and Copy To Clipboard as they were.
 TEST_F(StateFormTest, RunLeavesNoKeyMaterialBehindAndAFailedOneIsReported) {
-    for (const auto& [failingPass, closes] : {std::pair{2, false}, {0, false}, {0, true}}) {
+    for (const auto& [fails, closes] : {std::pair{true, false}, {false, false}, {false, true}}) {
         int runRounds = 0;  // the slide's rounds aside
         bool prepared = false;
-        form->failingPass = failingPass;
-        desktop.onProcessEvents = [&, closing = closes] {
+        desktop.onProcessEvents = [&, failing = fails, closing = closes] {
             if (form->IsEnding()) {
                 return;
             }
-            ++runRounds;
+            if (++runRounds == 1) {
+                // Read again for the second pass.
+                window.texts[Control::txtKey] = failing ? u"1234567x" : u"12345678";
+                return;
+            }
             prepared = form->State().workingKeys != KeySet{};
             if (closing) {
-                int cancel = 0;
-                form->Form_Unload(cancel);
+                form->RequestClose();
             }
         };
         Run(Encrypt, u"keep me", u"12345678", u"02");
         const CipherState& state = form->State();
         EXPECT_TRUE(prepared && state.workingKeys == KeySet{} && state.pinOffsets == PinOffsets{} &&
                     state.counters == StepCounters{} && state.passState == PassState{})
-            << failingPass << closes;
-        EXPECT_EQ(runRounds, failingPass != 0 || closes ? 1 : 2);
+            << fails << closes;
+        EXPECT_EQ(runRounds, 2);
         EXPECT_EQ(desktop.endStatuses, std::vector<int>(closes ? 1 : 0, 0));
         EXPECT_FALSE(desktop.busy || window.locked);
-        ASSERT_EQ(desktop.messages.size(), failingPass != 0 ? 1u : 0u);
-        if (failingPass != 0) {
+        ASSERT_EQ(desktop.messages.size(), fails ? 1u : 0u);
+        if (fails) {
             EXPECT_EQ(Box(), u"keep me");
             EXPECT_EQ(desktop.messages[0].prompt,
                       u"The Txt Could Not Be Worked On; It Is Left As It Was");

@@ -7,9 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <imm.h>
 
+#include <algorithm>
+#include <future>
 #include <memory>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "classic/form1.h"
@@ -17,12 +22,25 @@
 #include "tests/ui/fake_port.h"
 #include "ui/form1.h"
 #include "win32/win32_desktop.h"
+#include "win32/win32_text.h"
 
 namespace velk::win32::testing {
 namespace {
 
 using ui::Control;
 using ui::testing::RecordingDesktop;
+
+std::wstring ClassName(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::u16string WindowText(HWND hwnd) {
+    wchar_t text[64] = {};
+    GetWindowTextW(hwnd, text, 64);
+    return reinterpret_cast<const char16_t*>(text);
+}
 
 template <class Form, const ui::Edition& (*Edition)()>
 class WindowTestOf : public ::testing::Test {
@@ -38,6 +56,42 @@ protected:
         const std::u16string text = window.text(control);
         return Wide(text);
     }
+    // A key pressed in `control` and everything it brings handled as the
+    // program's message loop handles them, dialog keys included.
+    void Press(Control control, WPARAM key) {
+        const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+        PostMessageW(Box(control), WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
+        PostMessageW(Box(control), WM_KEYUP, key,
+                     static_cast<LPARAM>(1 | (scan << 16) | (3U << 30)));
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+            DispatchWindowMessage(window.Handle(), message);
+        }
+    }
+    // Screen readers name an edit box or a list by the static control right
+    // before it in z-order: the label beside it, or a hidden one with its
+    // name. The status line is drawn over the bottom strip (and in the
+    // classic edition over "Enter Pin").
+    void ExpectEachInputNamedByTheStaticBeforeIt() const {
+        const auto specs = ui::Controls(Edition());
+        for (const ui::ControlSpec& spec : specs) {
+            if (spec.kind == ui::ControlKind::Label) {
+                continue;
+            }
+            const auto label =
+                std::ranges::find(specs, std::optional(spec.id), &ui::ControlSpec::names);
+            const std::u16string_view name =
+                label != specs.end() ? label->caption : spec.unlabelledName;
+            HWND before = GetWindow(Box(spec.id), GW_HWNDPREV);
+            ASSERT_NE(before, nullptr) << ui::ControlName(spec.id);
+            EXPECT_EQ(ClassName(before), L"Static") << ui::ControlName(spec.id);
+            EXPECT_EQ(WindowText(before), name) << ui::ControlName(spec.id);
+        }
+        for (HWND w = Box(Control::Label3); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+            EXPECT_NE(w, Box(Control::Label2));
+            EXPECT_NE(w, Box(Control::Label1));
+        }
+    }
     void SetClipboard(const std::wstring& text) {
         OpenClipboard(nullptr);
         EmptyClipboard();
@@ -51,12 +105,6 @@ protected:
 
 using WindowTest = WindowTestOf<ui::Form1, &ui::SecondEdition>;
 using ClassicWindowTest = WindowTestOf<classic::Form1, &classic::ClassicEdition>;
-
-std::wstring ClassName(HWND hwnd) {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
 
 // Place in the client area, in pixels.
 RECT Place(HWND control) {
@@ -168,6 +216,39 @@ TEST_F(WindowTest, PinBoxMessagesKeepToThePinRules) {
     EXPECT_EQ(desktop.beeps, 6);
 }
 
+// Escape never closes the window: Text1 keeps its text, and in the PIN box
+// Escape and Enter are refused keys like any other, before the dialog keys
+// see them. Tab still moves on.
+TEST_F(WindowTest, EscapeLosesNothingAndThePinBoxRefusesEnterAndEscape) {
+    window.setText(Control::Text1, u"precious words");
+    Press(Control::Text1, VK_ESCAPE);
+    EXPECT_TRUE(desktop.endStatuses.empty());
+    EXPECT_NE(IsWindow(window.Handle()), 0);
+    EXPECT_EQ(window.text(Control::Text1), u"precious words");
+    EXPECT_EQ(desktop.beeps, 0);
+
+    SetWindowTextW(Box(Control::txtKey), L"1234");
+    Press(Control::txtKey, VK_RETURN);
+    Press(Control::txtKey, VK_ESCAPE);
+    EXPECT_EQ(desktop.beeps, 2);
+    EXPECT_EQ(Text(Control::txtKey), L"1234");
+    EXPECT_TRUE(desktop.endStatuses.empty());
+    SetFocus(Box(Control::txtKey));
+    Press(Control::txtKey, VK_TAB);
+    EXPECT_EQ(GetFocus(), Box(Control::Text1));
+}
+
+// Input methods compose text past the box's rules: the PIN box has none;
+// Text1 keeps the desktop's.
+TEST_F(WindowTest, NoInputMethodReachesThePinBox) {
+    for (const auto& [control, hasContext] :
+         {std::pair{Control::txtKey, false}, std::pair{Control::Text1, true}}) {
+        HIMC context = ImmGetContext(Box(control));
+        EXPECT_EQ(context != nullptr, hasContext) << ui::ControlName(control);
+        ImmReleaseContext(Box(control), context);
+    }
+}
+
 // Text1 holds more than an edit control's default 30,000 characters, so a
 // text too long for a run reaches the run's refusal; a paste that would make
 // it too long is refused whole. A run's replacement is one undo step.
@@ -189,6 +270,14 @@ TEST_F(WindowTest, TextBoxHoldsLongTextsAndRefusesAPasteTooLong) {
     window.setText(Control::Text1, u"replaced");
     SendMessageW(Box(Control::Text1), EM_UNDO, 0, 0);
     EXPECT_EQ(window.text(Control::Text1), u"x\r\nab\r\ncd");
+}
+
+TEST_F(WindowTest, EachInputHasItsNameRightBeforeIt) {
+    ExpectEachInputNamedByTheStaticBeforeIt();
+}
+
+TEST_F(ClassicWindowTest, EachInputHasItsNameRightBeforeIt) {
+    ExpectEachInputNamedByTheStaticBeforeIt();
 }
 
 TEST_F(ClassicWindowTest, RunsThroughTheMenuAndLocksNothingAfter) {
@@ -217,6 +306,59 @@ TEST(Win32Desktop, ClipboardTextIsReadBackAndKeptOutOfHistories) {
         GlobalUnlock(data);
     }
     CloseClipboard();
+}
+
+// A clipboard manager opens the clipboard as soon as a text comes, and the
+// system's clipboard history does too: the copy waits for it as long as
+// such a reader takes, about a second, and after that fails.
+TEST(Win32Desktop, CopyWaitsForAnotherReaderOfTheClipboard) {
+    const auto copyWhileHeldFor = [](DWORD milliseconds) {
+        std::promise<void> opened;
+        std::thread reader([&opened, milliseconds] {
+            // A window of its own: the clipboard is held against other windows.
+            HWND own = CreateWindowExW(0, WC_STATICW, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       nullptr, nullptr);
+            OpenClipboard(own);
+            opened.set_value();
+            Sleep(milliseconds);
+            CloseClipboard();
+            DestroyWindow(own);
+        });
+        opened.get_future().wait();
+        Win32Desktop desktop(nullptr);
+        const bool copied = desktop.setClipboardText(u"copied");
+        reader.join();
+        return copied;
+    };
+    EXPECT_TRUE(copyWhileHeldFor(300));
+    EXPECT_EQ(ClipboardText(), u"copied");
+    EXPECT_FALSE(copyWhileHeldFor(1500));
+}
+
+// An image for every size Windows shows the icon at, from 100% to 250%;
+// the title bar's is the small one, not a larger one scaled down.
+TEST_F(WindowTest, IconHasEverySizeWindowsAsksFor) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found =
+        FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(found, nullptr);
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    const WORD count = *reinterpret_cast<const WORD*>(group + 4);
+    std::set<int> sizes;
+    for (WORD i = 0; i < count; ++i) {
+        const BYTE width = group[6 + 14 * i];  // GRPICONDIRENTRY.bWidth; 0 for 256
+        sizes.insert(width == 0 ? 256 : width);
+    }
+    EXPECT_EQ(sizes, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
+    ICONINFO info{};
+    ASSERT_NE(GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrW(window.Handle(), GCLP_HICONSM)),
+                          &info),
+              0);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
 }
 
 }  // namespace

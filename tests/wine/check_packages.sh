@@ -4,7 +4,8 @@
 # programs, the README, the licence and the uninstaller under Program Files,
 # a Start-menu entry that starts each edition, and the Add or Remove
 # Programs entry in the 64-bit registry; the uninstaller's /S takes all of
-# it away again. The portable zip holds the same five files.
+# it away again. While an edition runs, neither changes anything and both
+# end with exit status 2. The portable zip holds the same five files.
 #
 #   check_packages.sh <folder of the packages> <version> <Wine prefix>
 set -u
@@ -35,6 +36,7 @@ for file in "${files[@]}"; do
     [ -s "$unix_folder/$file" ] || fail "no $file in $folder"
 done
 grep -qv $'\r$' "$unix_folder/README.txt" && fail "README.txt has a line without CR LF"
+grep -qE 'apt|make run|\.md|\.png' "$unix_folder/README.txt" && fail "README.txt is not for Windows users"
 
 step="the zip"
 (cd "$work" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
@@ -62,6 +64,25 @@ NoRepair REG_DWORD 0x1
 END
 size=$(sed -n 's/^ EstimatedSize REG_DWORD //p' "$work/key")
 [ $((size)) -ge $(($(du -sk "$unix_folder" | cut -f1) * 9 / 10)) ] || fail "EstimatedSize is $size KiB"
+
+# NSIS's _?= runs the uninstaller in place, so that its exit status is seen;
+# it must come last and unquoted, which only a command line of cmd's own
+# passes through Wine.
+step="install and uninstall while an edition runs"
+printf '"%s\\uninstall.exe" /S _?=%s\r\nexit /b %%errorlevel%%\r\n' "$folder" "$folder" >"$work/uninstall.bat"
+start_program "Velk Encrypt Decrypt" wine "$unix_folder/VelkEncryptDecrypt.exe"
+wine "$setup" /S
+status=$?
+[ "$status" -eq 2 ] || fail "installing over the running program: exit status $status"
+wine cmd /c "$work/uninstall.bat" >/dev/null
+status=$?
+[ "$status" -eq 2 ] || fail "uninstalling while the program runs: exit status $status"
+for file in "${files[@]}"; do
+    [ -s "$unix_folder/$file" ] || fail "$file is gone"
+done
+wine reg query "$key" /reg:64 >/dev/null 2>&1 || fail "the key $key is gone"
+xdotool windowfocus --sync "$window" key alt+F4
+timeout 10 tail --pid="$program_pid" -f /dev/null || fail "still running 10 s after Alt+F4"
 
 # Each entry starts its edition from the folder; Alt+F4 lets it slide away.
 for name in "${!programs[@]}"; do

@@ -1,0 +1,16 @@
+// Text1 as a Win32 multi-line edit control.
+#pragma once
+
+#include <windows.h>
+
+#include "win32/edit_box.h"
+
+namespace velk::win32 {
+
+// Takes no more than the form's Text1_Paste agrees to, with the length the
+// text would have after a paste (Ctrl+V, Shift+Insert, the context menu).
+// Tab moves on to the next control and Ctrl+A selects all, as in the other
+// desktops' windows; Escape does nothing.
+void GuardTextBox(HWND box, FormSlot form);
+
+}  // namespace velk::win32
