@@ -6,7 +6,6 @@
 #include <emscripten/emscripten.h>
 
 #include "web/dom.h"
-#include "web/pending_ui.h"
 
 namespace velk::web {
 
@@ -34,11 +33,11 @@ void Attach(ui::CipherWindow& attached, WebWindow& window) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void velk_menu(int item) {
-    velk::web::pending::RunMenuItem(*velk::web::form, static_cast<velk::ui::MenuItem>(item));
+    velk::web::form->Click(static_cast<velk::ui::MenuItem>(item));
 }
 
 EMSCRIPTEN_KEEPALIVE void velk_close() {
-    velk::web::pending::RequestClose(*velk::web::form);
+    velk::web::form->RequestClose();
 }
 
 // The character typed into the PIN box, or 0 where it is refused.
@@ -67,9 +66,9 @@ EMSCRIPTEN_KEEPALIVE int velk_pin_insert(const char16_t* box, int boxLength, int
 EMSCRIPTEN_KEEPALIVE int velk_text1_paste(const char16_t* box, int boxLength, int start, int end,
                                           const char16_t* inserted, int insertedLength) {
     using velk::web::View;
-    const std::size_t after = velk::web::pending::LengthAfterPaste(
-        View(box, boxLength), static_cast<std::size_t>(start), static_cast<std::size_t>(end),
-        View(inserted, insertedLength));
+    const std::size_t after =
+        velk::ui::LengthAfterPaste(View(box, boxLength), static_cast<std::size_t>(start),
+                                   static_cast<std::size_t>(end), View(inserted, insertedLength));
     return velk::web::form->Text1_Paste(after) ? 1 : 0;
 }
 }

@@ -6,12 +6,12 @@
 
 #include "engine/wipe.h"
 #include "web/dom.h"
-#include "web/pending_ui.h"
 
 namespace velk::web {
 
 namespace {
 
+using ui::PixelsToTwips;
 using ui::TwipsToPixels;
 
 int Number(ui::Control control) {
@@ -87,8 +87,8 @@ void WebWindow::setLocked(bool locked) {
 ui::WindowGeometry WebWindow::windowGeometry() const {
     std::array<int, 4> pixels{};
     velk_dom_geometry(pixels.data());
-    return {pending::PixelsToTwips(pixels[0]), pending::PixelsToTwips(pixels[1]),
-            pending::PixelsToTwips(pixels[2]), pending::PixelsToTwips(pixels[3])};
+    return {PixelsToTwips(pixels[0]), PixelsToTwips(pixels[1]), PixelsToTwips(pixels[2]),
+            PixelsToTwips(pixels[3])};
 }
 
 void WebWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
@@ -97,7 +97,7 @@ void WebWindow::setWindowGeometry(const ui::WindowGeometry& geometry) {
 }
 
 int WebWindow::screenWidth() const {
-    return pending::PixelsToTwips(velk_dom_screen_width());
+    return PixelsToTwips(velk_dom_screen_width());
 }
 
 }  // namespace velk::web
