@@ -11,12 +11,15 @@ extern "C" {
 // The window: its title and client size in pixels.
 void velk_dom_window(const char16_t* caption, int captionLength, int clientWidth, int clientHeight);
 // A control of `kind` (ui::ControlKind) named `name` (ASCII), with its place
-// in pixels, a label's caption, its tool tip and its font (face, points,
-// bold; an empty face for the window's own).
-void velk_dom_control(int control, int kind, const char* name, int left, int top, int width,
-                      int height, const char16_t* caption, int captionLength,
-                      const char16_t* toolTip, int toolTipLength, const char16_t* face,
-                      int faceLength, double points, int bold, int visible);
+// (left, top, width, height in pixels), a label's caption, its tool tip, its
+// font (face, points, bold; an empty face for the window's own), and what
+// screen readers call it: a label names the control called `names` (ASCII,
+// empty for none); an input that no label names goes by `accessibleName`.
+void velk_dom_control(int control, int kind, const char* name, const int* place,
+                      const char16_t* caption, int captionLength, const char16_t* toolTip,
+                      int toolTipLength, const char16_t* face, int faceLength, double points,
+                      int bold, int visible, const char* names, const char16_t* accessibleName,
+                      int accessibleNameLength);
 // The menu's title, then its entries in order; `item` is -1 for a separator.
 void velk_dom_menu(const char* name, const char16_t* title, int titleLength);
 void velk_dom_menu_entry(const char* name, const char16_t* caption, int captionLength, int item);

@@ -32,11 +32,14 @@ mergeInto(LibraryManager.library, {
     VelkDom.window(VelkText.read(caption, captionLength), width, height);
   },
   velk_dom_control__deps: ['$VelkText'],
-  velk_dom_control: function(control, kind, name, left, top, width, height, caption, captionLength,
-                             tip, tipLength, face, faceLength, points, bold, visible) {
-    VelkDom.control(control, kind, UTF8ToString(name), [left, top, width, height],
+  velk_dom_control: function(control, kind, name, place, caption, captionLength, tip, tipLength,
+                             face, faceLength, points, bold, visible, names, accessibleName,
+                             accessibleNameLength) {
+    VelkDom.control(control, kind, UTF8ToString(name),
+                    Array.from(HEAP32.subarray(place >> 2, (place >> 2) + 4)),
                     VelkText.read(caption, captionLength), VelkText.read(tip, tipLength),
-                    VelkText.read(face, faceLength), points, bold !== 0, visible !== 0);
+                    VelkText.read(face, faceLength), points, bold !== 0, visible !== 0,
+                    UTF8ToString(names), VelkText.read(accessibleName, accessibleNameLength));
   },
   velk_dom_menu__deps: ['$VelkText'],
   velk_dom_menu: function(name, title, titleLength) {

@@ -34,12 +34,18 @@ WebWindow::WebWindow(const ui::Edition& edition) {
                     TwipsToPixels(edition.clientWidth), TwipsToPixels(edition.clientHeight));
     for (const ui::ControlSpec& spec : ui::Controls(edition)) {
         const ui::Font font = spec.font.value_or(ui::Font{});
-        velk_dom_control(
-            Number(spec.id), static_cast<int>(spec.kind), CString(ui::ControlName(spec.id)).c_str(),
+        const std::array<int, 4> place{
             TwipsToPixels(spec.place.left), TwipsToPixels(spec.place.top),
-            TwipsToPixels(spec.place.width), TwipsToPixels(spec.place.height), spec.caption.data(),
-            Length(spec.caption), spec.toolTip.data(), Length(spec.toolTip), font.face.data(),
-            Length(font.face), font.points, font.bold ? 1 : 0, spec.visible ? 1 : 0);
+            TwipsToPixels(spec.place.width), TwipsToPixels(spec.place.height)};
+        // Screen readers name an input by the label that names it, or where
+        // none shows by its own accessible name.
+        velk_dom_control(Number(spec.id), static_cast<int>(spec.kind),
+                         CString(ui::ControlName(spec.id)).c_str(), place.data(),
+                         spec.caption.data(), Length(spec.caption), spec.toolTip.data(),
+                         Length(spec.toolTip), font.face.data(), Length(font.face), font.points,
+                         font.bold ? 1 : 0, spec.visible ? 1 : 0,
+                         spec.names ? CString(ui::ControlName(*spec.names)).c_str() : "",
+                         spec.unlabelledName.data(), Length(spec.unlabelledName));
     }
     velk_dom_menu(CString(ui::MenuName).c_str(), ui::MenuTitle.data(), Length(ui::MenuTitle));
     for (const ui::MenuEntry& entry : ui::Menu) {

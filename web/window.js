@@ -12,8 +12,7 @@ var VelkDom = (function () {
   var MIN_WIDTH = 112;  // the smallest frame the slide shrinks to
   var MIN_HEIGHT = 27;
   var KINDS = ['pin', 'text', 'list', 'label'];  // ui::ControlKind
-  var PIN_BOX = 0, TEXT1 = 1, COMBO1 = 2, LABEL1 = 7, LABEL4 = 10;  // ui::Control
-  var KEY_PICKERS = [3, 4, 5, 6];
+  var PIN_BOX = 0, TEXT1 = 1;  // ui::Control
 
   var program = null;     // the program's entry points
   var caption = '';
@@ -129,7 +128,10 @@ var VelkDom = (function () {
     return e;
   }
 
-  function buildControl(id, kind, name, place, text, tip, face, points, bold, visible) {
+  // A label that names an input is the input's <label>; an input that no
+  // label names carries its own accessible name.
+  function buildControl(id, kind, name, place, text, tip, face, points, bold, visible, names,
+                        accessibleName) {
     var e;
     switch (KINDS[kind]) {
       case 'pin':
@@ -143,14 +145,14 @@ var VelkDom = (function () {
       case 'text':
         e = plainBox('textarea', 'velk-text');
         e.wrap = 'off';
-        e.setAttribute('aria-label', 'Text');
         guardText1(e);
         break;
       case 'list':
         e = element('select', 'velk-list');
         break;
       default:
-        e = element(id === LABEL1 || id === LABEL4 ? 'label' : 'div', 'velk-label');
+        e = element(names ? 'label' : 'div', 'velk-label');
+        if (names) e.htmlFor = names;
         e.textContent = text;
     }
     e.id = name;
@@ -165,12 +167,9 @@ var VelkDom = (function () {
       e.style.fontWeight = bold ? 'bold' : 'normal';
     }
     e.hidden = !visible;
+    if (accessibleName) e.setAttribute('aria-label', accessibleName);
     client.appendChild(e);
     controls[id] = e;
-    if (id === LABEL1) e.htmlFor = 'txtKey';
-    if (id === LABEL4) e.htmlFor = 'Combo1';
-    var picker = KEY_PICKERS.indexOf(id);
-    if (picker >= 0) e.setAttribute('aria-label', 'Key ' + (picker + 1));
   }
 
   function buildMenu(name, title) {
