@@ -24,10 +24,10 @@ extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX decl
 
 namespace {
 
-// MaxTextLength characters, in UTF-8.
+// The longest text a run takes, in UTF-8 with LF line breaks.
 const std::string& Text() {
     static const std::string text =
-        velk::cli::EncodeUtf8(velk::bench::MixedText(velk::MaxTextLength, u"\n"));
+        velk::cli::EncodeUtf8(velk::bench::MixedTextWithLf(velk::MaxTextLength));
     return text;
 }
 
