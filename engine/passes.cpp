@@ -35,8 +35,6 @@ using Index = std::uint8_t;
 constexpr std::size_t Length = KeyLength;
 using Table = std::array<Index, Length>;
 
-enum class Direction : std::uint8_t { Forward, Inverse };
-
 constexpr char16_t Euro = u'\u20AC';
 
 // Alphabet index + 1 of a code unit (0 for none), looked up by CodeSlot: the
