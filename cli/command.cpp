@@ -88,7 +88,7 @@ std::u16string Work(const Options& options, RunInput& input, std::u16string text
     std::int16_t passCounter = 0;
     RunPasses(keys, options.inverse ? Direction::Inverse : Direction::Forward, input, state, text1,
               text2, passCounter);
-    return text1.ReadText();
+    return text1.TakeText();
 }
 
 // UTF-8 takes at most 3 bytes for each UTF-16 unit, so an input longer than
@@ -217,12 +217,10 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, TextTooLongRefusal);
     }
 
-    std::u16string worked = Work(options, run, std::move(crLf.text));
+    std::u16string worked =
+        RestoreLineBreaks(Work(options, run, std::move(crLf.text)), crLf.breaks);
     const WipedAtEnd wipeWorked(worked);
-    std::u16string restored = RestoreLineBreaks(worked, crLf.breaks);
-    const WipedAtEnd wipeRestored(restored);
-    Release(worked);
-    std::string result = EncodeUtf8(restored);
+    std::string result = EncodeUtf8(worked);
     const WipedAtEnd wipeResult(result);
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "engine/wipe.h"
+
 namespace velk {
 
 namespace {
@@ -54,9 +56,10 @@ std::size_t CrLfLength(std::u16string_view text) {
     return length;
 }
 
-std::u16string RestoreLineBreaks(std::u16string_view text, std::span<const LineBreak> breaks) {
-    std::u16string result(text.size(), u'\0');  // never longer than `text`
-    char16_t* out = result.data();
+std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak> breaks) {
+    // Never longer than `text`, so written over it from the front: a unit is
+    // read before it can be overwritten.
+    char16_t* out = text.data();
     std::size_t next = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (next < breaks.size() && text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
@@ -73,10 +76,11 @@ std::u16string RestoreLineBreaks(std::u16string_view text, std::span<const LineB
         }
     }
     if (next < breaks.size()) {
+        Wipe(text);
         throw std::invalid_argument("fewer line breaks than spellings to restore");
     }
-    result.resize(static_cast<std::size_t>(out - result.data()));
-    return result;
+    text.resize(static_cast<std::size_t>(out - text.data()));
+    return text;
 }
 
 }  // namespace velk
