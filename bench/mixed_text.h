@@ -10,8 +10,8 @@
 namespace velk::bench {
 
 // `length` units, the same on every call: mostly Alphabet characters, some
-// blanks, `lineBreak` about every 60 units, and now and then a character
-// the passes leave alone.
+// blanks, `lineBreak` about every 60 units (never cut at the end), and now
+// and then a character the passes leave alone.
 inline std::u16string MixedText(std::size_t length, std::u16string_view lineBreak) {
     std::mt19937 random(42);
     std::uniform_int_distribution<int> pick(0, 99);
@@ -20,7 +20,7 @@ inline std::u16string MixedText(std::size_t length, std::u16string_view lineBrea
     text.reserve(length + lineBreak.size());
     while (text.size() < length) {
         const int p = pick(random);
-        if (text.size() % 61 == 60) {
+        if (text.size() % 61 == 60 && text.size() + lineBreak.size() <= length) {
             text += lineBreak;
         } else if (p < 15) {
             text += u' ';
@@ -31,6 +31,21 @@ inline std::u16string MixedText(std::size_t length, std::u16string_view lineBrea
         }
     }
     text.resize(length);
+    return text;
+}
+
+// MixedText(length, CR LF) with each line break a single LF, as a window's
+// box or a file written on Linux holds it. A pass sees each line break as
+// CR LF, so this is a text of `length` characters as a run counts them.
+inline std::u16string MixedTextWithLf(std::size_t length) {
+    const std::u16string crLf = MixedText(length, u"\r\n");
+    std::u16string text;
+    text.reserve(crLf.size());
+    for (std::size_t i = 0; i < crLf.size(); ++i) {
+        if (crLf[i] != u'\r') {
+            text += crLf[i];
+        }
+    }
     return text;
 }
 

@@ -88,7 +88,7 @@ std::u16string Work(const Options& options, RunInput& input, std::u16string text
     std::int16_t passCounter = 0;
     RunPasses(keys, options.inverse ? Direction::Inverse : Direction::Forward, input, state, text1,
               text2, passCounter);
-    return text1.ReadText();
+    return text1.TakeText();
 }
 
 // UTF-8 takes at most 3 bytes for each UTF-16 unit, so an input longer than
@@ -118,6 +118,14 @@ std::optional<std::string> ReadInput(int in, std::string& bytes) {
         return std::string(TextTooLongRefusal);
     }
     return std::nullopt;
+}
+
+// Wipes `text` and lets its memory go at once, for the next step's text to
+// take over: a page first touched costs a run more than what it holds.
+template <class String>
+void Release(String& text) {
+    Wipe(text);
+    String().swap(text);
 }
 
 int Refuse(std::ostream& err, std::string_view message) {
@@ -203,15 +211,16 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     // back as it came.
     CrLfText crLf = ToCrLf(text);
     const WipedAtEnd wipeCrLf(crLf.text);
+    Release(text);
+    Release(input);
     if (!FitsPass(crLf.text.size())) {
         return Refuse(err, TextTooLongRefusal);
     }
 
-    std::u16string worked = Work(options, run, std::move(crLf.text));
+    std::u16string worked =
+        RestoreLineBreaks(Work(options, run, std::move(crLf.text)), crLf.breaks);
     const WipedAtEnd wipeWorked(worked);
-    std::u16string restored = RestoreLineBreaks(worked, crLf.breaks);
-    const WipedAtEnd wipeRestored(restored);
-    std::string result = EncodeUtf8(restored);
+    std::string result = EncodeUtf8(worked);
     const WipedAtEnd wipeResult(result);
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();

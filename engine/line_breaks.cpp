@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "engine/wipe.h"
+
 namespace velk {
 
 namespace {
@@ -14,10 +16,11 @@ constexpr char16_t Lf = u'\n';
 template <class OnUnit, class OnBreak>
 void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == Lf) {
-            onBreak(LineBreak::Lf);
-        } else if (text[i] != Cr) {
+        // Most units are told apart from a line break by the first comparison.
+        if (text[i] > Cr || (text[i] != Lf && text[i] != Cr)) {
             onUnit(text[i]);
+        } else if (text[i] == Lf) {
+            onBreak(LineBreak::Lf);
         } else if (i + 1 < text.size() && text[i + 1] == Lf) {
             onBreak(LineBreak::CrLf);
             ++i;
@@ -29,12 +32,16 @@ void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
 
 }  // namespace
 
+// Both conversions write through a pointer into room made up front: a
+// push_back per unit took several times as long as the pass itself.
 CrLfText ToCrLf(std::u16string_view text) {
     CrLfText result;
-    result.text.reserve(CrLfLength(text));
-    const auto unit = [&](char16_t c) { result.text.push_back(c); };
+    result.text.resize(CrLfLength(text));
+    char16_t* out = result.text.data();
+    const auto unit = [&](char16_t c) { *out++ = c; };
     const auto lineBreak = [&](LineBreak form) {
-        result.text.append({Cr, Lf});
+        *out++ = Cr;
+        *out++ = Lf;
         result.breaks.push_back(form);
     };
     ReadLineBreaks(text, unit, lineBreak);
@@ -49,28 +56,31 @@ std::size_t CrLfLength(std::u16string_view text) {
     return length;
 }
 
-std::u16string RestoreLineBreaks(std::u16string_view text, std::span<const LineBreak> breaks) {
-    std::u16string result;
-    result.reserve(text.size());
+std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak> breaks) {
+    // Never longer than `text`, so written over it from the front: a unit is
+    // read before it can be overwritten.
+    char16_t* out = text.data();
     std::size_t next = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (next < breaks.size() && text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
             const LineBreak form = breaks[next++];
             if (form != LineBreak::Lf) {
-                result.push_back(Cr);
+                *out++ = Cr;
             }
             if (form != LineBreak::Cr) {
-                result.push_back(Lf);
+                *out++ = Lf;
             }
             ++i;
         } else {
-            result.push_back(text[i]);
+            *out++ = text[i];
         }
     }
     if (next < breaks.size()) {
+        Wipe(text);
         throw std::invalid_argument("fewer line breaks than spellings to restore");
     }
-    return result;
+    text.resize(static_cast<std::size_t>(out - text.data()));
+    return text;
 }
 
 }  // namespace velk

@@ -31,8 +31,9 @@ std::size_t CrLfLength(std::u16string_view text);
 // CR LF of `text` becomes breaks[i]. A pass keeps CR and LF in their places,
 // so a pass's output has its input's CR LF pairs, and this gives the output
 // the line breaks its input came with. CR LF pairs past the end of `breaks`
-// are kept. Throws std::invalid_argument when `text` holds fewer CR LF pairs
-// than `breaks`.
-std::u16string RestoreLineBreaks(std::u16string_view text, std::span<const LineBreak> breaks);
+// are kept. Works in the storage of `text`, which it hands back; throws
+// std::invalid_argument, with `text` overwritten, when `text` holds fewer CR
+// LF pairs than `breaks`.
+std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak> breaks);
 
 }  // namespace velk

@@ -1,5 +1,6 @@
 #include "engine/passes.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -10,9 +11,21 @@
 // strings. A slot turned r times holds at 0-based position p the character its
 // prepared text holds at (p + r) mod 100, so a look-up from slot s to slot t
 // maps the character at prepared position q of slot s to the one at prepared
-// position q - r_s + r_t of slot t. Key 1 turns after every character; keys 2
-// to 4 turn at most once every 99 characters, so the three middle look-ups are
-// folded into one table that is rebuilt only when one of them turns.
+// position q - r_s + r_t of slot t. Written out with `at` (prepared position to
+// index) and `where` (its inverse), all positions mod 100, d = r3 - r2 and
+// e = r4 - r3, the forward chain takes Alphabet index a to
+//
+//   p = where2[at1[a + r1]]     where key 2 holds what key 1 gives
+//   m = where3[at4[p + d + e]]  the middle look-up, from and to key 3; the
+//                               inverse's is where4[at3[p + d]] - e
+//   b = where1[at2[m - d]]      where key 1 holds what key 2 gives back
+//   Alphabet[b - r1]
+//
+// The first and last tables stand still for the whole pass, and the middle one
+// until key 3 or 4 turns, a few times a pass; d changes every 99 characters and
+// r1 with every character, as mere offsets. So a character costs five
+// look-ups (its index, three tables, the Alphabet), none waiting for the
+// character before it.
 
 namespace velk {
 
@@ -22,37 +35,34 @@ using Index = std::uint8_t;
 constexpr std::size_t Length = KeyLength;
 using Table = std::array<Index, Length>;
 
-enum class Direction : std::uint8_t { Forward, Inverse };
-
 constexpr char16_t Euro = u'\u20AC';
 
-// Alphabet index + 1 of every code unit below 256 (0 for none); the euro
-// sign is the one Alphabet character above 255.
-const std::array<Index, 256>& LowIndex() {
-    static const std::array<Index, 256> table = [] {
-        std::array<Index, 256> t{};
+// Alphabet index + 1 of a code unit (0 for none), looked up by CodeSlot: the
+// units below 256 each have their own entry, every other unit shares entry
+// 256, except the euro sign (the one Alphabet character above 255), which has
+// entry 257.
+// A pass thus finds every character's code by comparisons and conditional
+// moves, with no branch that the text would steer and the processor mispredict.
+using CodeTable = std::array<Index, 258>;
+
+inline std::size_t CodeSlot(char16_t c) {
+    return c == Euro ? 257 : std::min<std::size_t>(c, 256);
+}
+
+const CodeTable& Codes() {
+    static const CodeTable table = [] {
+        CodeTable t{};
         const auto& alphabet = Alphabet();
         for (std::size_t i = 0; i < alphabet.size(); ++i) {
-            if (alphabet[i] < 256) {
-                t[alphabet[i]] = static_cast<Index>(i + 1);
-            }
+            t[CodeSlot(alphabet[i])] = static_cast<Index>(i + 1);
         }
         return t;
     }();
     return table;
 }
 
-constexpr int EuroIndex = 95;
-
-inline int IndexOf(char16_t c, const std::array<Index, 256>& low) {
-    if (c < 256) {
-        return low[c] - 1;
-    }
-    return c == Euro ? EuroIndex : -1;
-}
-
 inline int IndexOf(char16_t c) {
-    return IndexOf(c, LowIndex());
+    return Codes()[CodeSlot(c)] - 1;
 }
 
 // The prepared slots as Alphabet indices: `at` holds each slot written out
@@ -96,20 +106,89 @@ void CheckCounters(const StepCounters& c) {
     }
 }
 
-// Look-ups 2 to 4 of the chain, from the index key 1 gave to the index key 1
-// is searched for, with slot s turned by turns[s].
-Table MiddleLookups(const Slots& s, Direction direction, const std::array<int, 5>& turns) {
-    const auto lookup = [&](std::size_t from, std::size_t to, Index index) {
-        const int turned = s.where[from][index] + KeyLength - turns[from] + turns[to];
-        return s.at[to][static_cast<std::size_t>(turned)];
-    };
-    Table middle{};
-    for (std::size_t c1 = 0; c1 < KeyLength; ++c1) {
-        const Index c2 = lookup(2, 3, static_cast<Index>(c1));
-        const Index c3 = direction == Direction::Forward ? lookup(3, 4, c2) : lookup(4, 3, c2);
-        middle[c1] = lookup(3, 2, c3);
+// The three tables of the chain above, indexed so that no position needs a
+// division: toKey2 by a + 1 + r1 (a + 1 = 0 for a character outside the
+// Alphabet, so that it finds an entry too), middle by p + d and fromKey2 by
+// m - d + 100, with d in 0 to 99 and r1 up to 198, as it grows during a run of
+// up to 100 characters.
+struct Tables {
+    std::array<Index, 3 * Length> toKey2{};
+    std::array<Index, 2 * Length> middle{};
+    std::array<Index, 2 * Length> fromKey2{};
+};
+
+// The middle look-up for key 3 turned by r3 and key 4 by r4.
+void SetMiddle(Tables& tables, const Slots& s, Direction direction, int r3, int r4) {
+    const auto e = static_cast<std::size_t>((r4 - r3 + KeyLength) % KeyLength);
+    for (std::size_t q = 0; q < Length; ++q) {
+        const Index m = direction == Direction::Forward
+                            ? s.where[3][s.at[4][q + e]]
+                            : static_cast<Index>((s.where[4][s.at[3][q]] + Length - e) % Length);
+        tables.middle[q] = m;
+        tables.middle[q + Length] = m;
     }
-    return middle;
+}
+
+// What the characters of a run, during which keys 2 to 4 stand still, are
+// looked up in: the tables offset by d, and toKey2 and the Alphabet by key 1's
+// turn at the run's first character.
+struct RunLookups {
+    const CodeTable& codes;
+    const Index* toKey2;
+    const Index* middle;
+    const Index* fromKey2;
+    const char16_t* plain;
+};
+
+// True when every unit of [text, text + n) is below 256. A loop without a
+// branch, which the compiler turns into vector instructions.
+bool AllNarrow(const char16_t* text, std::size_t n) {
+    unsigned units = 0;
+    for (std::size_t j = 0; j < n; ++j) {
+        units |= text[j];
+    }
+    return units < 256;
+}
+
+// Works n characters at `text` in place, `run` being offset to the first of
+// them. Narrow, when every unit is below 256, saves folding the units into
+// the code table's slots.
+template <bool Narrow>
+void WorkPiece(const RunLookups& run, char16_t* text, std::size_t n) {
+    // Key 1 turns by one after each character: a step along toKey2 and one
+    // back along the Alphabet.
+    const Index* toKey2 = run.toKey2;
+    const char16_t* plain = run.plain;
+    // Unrolled: counting the loop is a fair share of so short a body.
+#pragma GCC unroll 4
+    for (std::size_t j = 0; j < n; ++j, ++toKey2, --plain) {
+        const char16_t c = text[j];
+        const unsigned code = run.codes[Narrow ? c : CodeSlot(c)];
+        // Worked out for every character, kept for those in the Alphabet: a
+        // mask, where a branch would mispredict at each character outside it.
+        const char16_t worked = plain[run.fromKey2[run.middle[toKey2[code]]]];
+        const unsigned keep = 0U - static_cast<unsigned>(code != 0);
+        text[j] = static_cast<char16_t>((worked & keep) | (c & ~keep));
+    }
+}
+
+// Works the n characters (up to 100) of a run at `text` in place, in pieces
+// of up to 32: in a text with a unit above 255 now and then (a euro sign, a
+// dash) most pieces still take the narrow way.
+inline void WorkRun(RunLookups run, char16_t* text, std::size_t n) {
+    constexpr std::size_t Piece = 32;
+    while (n > 0) {
+        const std::size_t k = std::min(n, Piece);
+        if (AllNarrow(text, k)) {
+            WorkPiece<true>(run, text, k);
+        } else {
+            WorkPiece<false>(run, text, k);
+        }
+        text += k;
+        n -= k;
+        run.toKey2 += k;
+        run.plain -= k;
+    }
 }
 
 // Advances Count1 after a character; each counter that reaches 100 restarts
@@ -147,61 +226,60 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
     const WipedAtEnd wipeSlots(slots);
     CheckCounters(state.counters);
 
-    // The Alphabet written out twice, so that a position turned back by up
-    // to 100 needs no division.
-    std::array<char16_t, 2 * Length> alphabetTwice{};
-    for (std::size_t p = 0; p < 2 * Length; ++p) {
-        alphabetTwice[p] = Alphabet()[p % KeyLength];
+    Tables tables;
+    const WipedAtEnd wipeTables(tables);
+    for (std::size_t y = 0; y < tables.toKey2.size(); ++y) {
+        tables.toKey2[y] = slots.where[2][slots.at[1][(y + Length - 1) % Length]];
     }
-    const auto& low = LowIndex();
+    for (std::size_t w = 0; w < tables.fromKey2.size(); ++w) {
+        tables.fromKey2[w] = slots.where[1][slots.at[2][w % Length]];
+    }
+    // Indexed by b - r1 + 200.
+    std::array<char16_t, 3 * Length> alphabet{};
+    const std::u16string& plain = Alphabet();
+    for (std::size_t v = 0; v < alphabet.size(); ++v) {
+        alphabet[v] = plain[v % Length];
+    }
+    const CodeTable& codes = Codes();
 
     std::u16string output = text2.ReadText();
-    const std::size_t start = output.size();
-    output.resize(start + text.size());
-    const char16_t* in = text.data();
-    char16_t* out = output.data() + start;
-
-    // Enciphers n characters during which keys 2 to 4 stand still and key 1
-    // does not come round to its prepared position again (r1 + n <= 100).
-    const auto encipher = [&](std::size_t n, std::size_t r1, const Table& middle) {
-        const Index* key1 = slots.at[1].data() + r1;
-        const Index* where1 = slots.where[1].data();
-        const char16_t* plain = alphabetTwice.data() + KeyLength - r1;
-        for (std::ptrdiff_t j = 0; j < static_cast<std::ptrdiff_t>(n); ++j) {
-            const char16_t c = in[j];
-            const int index = IndexOf(c, low);
-            out[j] = index < 0 ? c : plain[where1[middle[key1[index + j]]] - j];
-        }
-        in += n;
-        out += n;
-    };
+    const WipedAtEnd wipeOutput(output);  // it takes the worked copy below
+    // The pass works its copy of the text in place: each character's result
+    // depends on that character and its position alone.
+    char16_t* at = text.data();
 
     StepCounters counters = state.counters;
     std::array<int, 5> turns{};  // how often each slot has turned in this pass
-    Table middle = MiddleLookups(slots, direction, turns);
-    const WipedAtEnd wipeMiddle(middle);
+    SetMiddle(tables, slots, direction, turns[3], turns[4]);
     std::size_t left = text.size();
     while (left > 0) {
         // Until Count1 reaches 100 only key 1 turns.
         const std::size_t run = std::min<std::size_t>(left, KeyLength - counters.Count1);
-        for (std::size_t done = 0; done < run;) {
-            const auto r1 = static_cast<std::size_t>(turns[1]);
-            const std::size_t n = std::min(run - done, KeyLength - r1);
-            encipher(n, r1, middle);
-            turns[1] = static_cast<int>((r1 + n) % KeyLength);
-            done += n;
-        }
+        const auto r1 = static_cast<std::size_t>(turns[1]);
+        const auto d = static_cast<std::size_t>((turns[3] - turns[2] + KeyLength) % KeyLength);
+        WorkRun({codes, tables.toKey2.data() + r1, tables.middle.data() + d,
+                 tables.fromKey2.data() + Length - d, alphabet.data() + 2 * Length - r1},
+                at, run);
+        at += run;
+        turns[1] = static_cast<int>((r1 + run) % Length);
         left -= run;
         counters.Count1 = static_cast<std::int16_t>(counters.Count1 + run - 1);
         const unsigned turned = AdvanceStepCounters(counters);
-        if (turned != 0) {
-            for (std::size_t s = 2; s <= 4; ++s) {
-                if ((turned & (1U << s)) != 0) {
-                    turns[s] = (turns[s] + 1) % KeyLength;
-                }
+        for (std::size_t s = 2; s <= 4; ++s) {
+            if ((turned & (1U << s)) != 0) {
+                turns[s] = (turns[s] + 1) % KeyLength;
             }
-            middle = MiddleLookups(slots, direction, turns);
         }
+        if ((turned & ((1U << 3) | (1U << 4))) != 0) {
+            SetMiddle(tables, slots, direction, turns[3], turns[4]);
+        }
+    }
+
+    const std::size_t length = text.size();
+    if (output.empty()) {
+        output.swap(text);
+    } else {
+        output += text;
     }
 
     // The state the character-by-character procedure leaves behind.
@@ -209,8 +287,8 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
         Replace(state.workingKeys[s], TurnKey(state.workingKeys[s], turns[s]));
     }
     state.counters = counters;
-    state.passState.Position = static_cast<std::int16_t>(text.size() + 1);
-    if (!text.empty()) {
+    state.passState.Position = static_cast<std::int16_t>(length + 1);
+    if (length > 0) {
         // The last look-up searched key 1 and found the output character at
         // its Alphabet place; a character outside the Alphabet was searched
         // in vain up to 101.

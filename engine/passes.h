@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 
 #include "engine/cipher_state.h"
@@ -16,6 +17,9 @@ inline constexpr int MaxTextLength = 32766;
 inline bool FitsPass(std::size_t length) {
     return length <= MaxTextLength;
 }
+
+// Forward or inverse: the two passes differ in their middle look-up only.
+enum class Direction : std::uint8_t { Forward, Inverse };
 
 // Thrown by a pass handed a text longer than MaxTextLength, before it touches
 // either holder.

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "engine/key_preparation.h"
-#include "engine/passes.h"
 #include "engine/run_input.h"
 #include "engine/wipe.h"
 

@@ -13,11 +13,10 @@
 #include "engine/alphabet.h"
 #include "engine/cipher_state.h"
 #include "engine/key_library.h"
+#include "engine/passes.h"
 #include "engine/text_holder.h"
 
 namespace velk {
-
-enum class Direction : std::uint8_t { Forward, Inverse };
 
 // What a run is asked with, as the window's controls show it or as the
 // command line gives it.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "engine/wipe.h"
 
@@ -28,6 +29,9 @@ public:
 
     std::u16string ReadText() const override { return text_; }
     void ReplaceText(std::u16string text) override { Replace(text_, std::move(text)); }
+    // Hands the text over and leaves the holder empty, where ReadText would
+    // leave one more copy to wipe.
+    std::u16string TakeText() { return std::exchange(text_, {}); }
 
 private:
     std::u16string text_;

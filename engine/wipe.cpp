@@ -1,5 +1,7 @@
 #include "engine/wipe.h"
 
+#include <cstring>
+
 namespace velk {
 
 namespace {
@@ -15,11 +17,15 @@ void WipeString(std::basic_string<Char>& text) {
 
 }  // namespace
 
+// One store at a time through a volatile pointer cost a pass about a fifth of
+// its time; memset is as fast as memory allows. The empty assembly statement
+// then tells the compiler that the zeros are read, so it keeps the memset.
 void WipeBytes(void* data, std::size_t size) {
-    auto* bytes = static_cast<volatile unsigned char*>(data);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = 0;
+    if (size == 0) {
+        return;
     }
+    std::memset(data, 0, size);
+    asm volatile("" : : "r"(data) : "memory");
 }
 
 void Wipe(std::u16string& text) {

@@ -8,8 +8,8 @@
 
 namespace velk {
 
-// Overwrites `size` bytes at `data` with zeros through a volatile pointer, so
-// that the optimiser cannot drop the writes as dead stores.
+// Overwrites `size` bytes at `data` with zeros, in a way the optimiser cannot
+// drop as dead stores.
 void WipeBytes(void* data, std::size_t size);
 
 // Overwrites the whole allocation of `text` (its capacity, not only its

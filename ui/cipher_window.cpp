@@ -101,7 +101,7 @@ void CipherWindow::RunPasses(Direction direction) {
     SetLocked(false);
     running_ = false;
     if (completed) {
-        std::u16string result = work.ReadText();
+        std::u16string result = work.TakeText();
         window_.setText(Control::Text1, result);
         Wipe(result);
         copyEnabled_ = true;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -221,10 +222,23 @@ TEST(Program, GivesLfAndCrLfTextsOneCipherEachWithItsOwnLineBreaks) {
     EXPECT_EQ(RunProgram("--classic", "12345678", "ab\r\ncd\r\n").out, "Ml\r\nl$\r\n");
 }
 
-// The longest text of 3-byte characters is taken; one byte more is refused once read.
+// The longest text of 3-byte characters is taken, from a file or, in
+// pieces, from a pipe; one byte more is refused once read.
 TEST(Program, ReadsNoFurtherThanTheLongestTextCanReach) {
     const std::string longest = EncodeUtf8(std::u16string(MaxTextLength, u'\u20AC'));
-    EXPECT_EQ(RunProgram("", "12345678", longest).status, ExitDone);
+    const Outcome worked = RunProgram("", "12345678", longest);
+    EXPECT_EQ(worked.status, ExitDone);
+    EXPECT_EQ(RunProgram("--inverse", "12345678", worked.out).out, longest);
+    std::array<int, 2> ends{};
+    ASSERT_EQ(Pipe(ends), 0);
+    std::thread writer([&] {
+        EXPECT_EQ(write(ends[1], longest.data(), longest.size()),
+                  static_cast<ssize_t>(longest.size()));
+        close(ends[1]);
+    });
+    EXPECT_EQ(RunProgramOn(ends[0], "", "12345678").out, worked.out);
+    writer.join();
+    close(ends[0]);
     const Outcome tooLong = RunProgram("", "12345678", longest + std::string(1 << 20, 'a'));
     EXPECT_EQ(tooLong.err, "velk-encrypt-decrypt: " + std::string(TextTooLongRefusal) + "\n");
     EXPECT_EQ(tooLong.read, static_cast<off_t>(longest.size() + 1));

@@ -45,8 +45,8 @@ std::u16string RunPasses(Direction direction, std::u16string text, std::u16strin
 }
 
 std::u16string RandomText(std::mt19937& random, std::size_t length) {
-    static constexpr char16_t Others[] = {u'\r',  u'\n',  u'\t',  u'!',   0x00A0, 0xD800,
-                                          0xDBFF, 0xDC00, 0xDFFF, 0x0000, 0x00D9, 0x20AB};
+    static constexpr char16_t Others[] = {u'\r',  u'\n',  u'\t',  u'!',   0x00A0, 0xD800, 0xDBFF,
+                                          0xDC00, 0xDFFF, 0x0000, 0x00D9, 0x0100, 0x20AB, 0x20AD};
     std::uniform_int_distribution<int> kind(0, 9);
     std::uniform_int_distribution<int> unit(0, 0xFFFF);
     std::u16string text(length, u' ');
