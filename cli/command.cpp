@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -95,30 +96,48 @@ std::u16string Work(const Options& options, RunInput& input, std::u16string text
 // this cannot be a text a pass takes.
 constexpr std::size_t MaxInputBytes = std::size_t{3} * MaxTextLength;
 
-// Reads `in` into `bytes` up to its end, or up to the first byte past
-// MaxInputBytes, so that a huge input is refused without being read whole.
-// Gives the refusal when a read fails or that byte comes.
-std::optional<std::string> ReadInput(int in, std::string& bytes) {
-    // All the room up front: a buffer that grew would leave copies behind.
-    bytes.resize(MaxInputBytes + 1);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const std::ptrdiff_t n = ReadSome(in, bytes.data() + got, bytes.size() - got);
-        if (n < 0) {
-            const int error = errno;
-            return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
+// The bytes of the input, in room made up front (a buffer that grew would
+// leave copies behind) and left as it comes, so that only the pages the
+// input fills are touched: a page first touched costs a run more than what
+// it holds. What was read is overwritten when it goes.
+class Input {
+public:
+    Input() = default;
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+    ~Input() { Release(); }
+
+    std::string_view Bytes() const { return {room_.get(), size_}; }
+
+    // Reads `in` up to its end, or up to the first byte past MaxInputBytes,
+    // so that a huge input is refused without being read whole. Gives the
+    // refusal when a read fails or that byte comes.
+    std::optional<std::string> Read(int in) {
+        while (size_ <= MaxInputBytes) {
+            const std::ptrdiff_t n = ReadSome(in, room_.get() + size_, MaxInputBytes + 1 - size_);
+            if (n < 0) {
+                const int error = errno;
+                return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
+            }
+            if (n == 0) {
+                return std::nullopt;
+            }
+            size_ += static_cast<std::size_t>(n);
         }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    if (got > MaxInputBytes) {
         return std::string(TextTooLongRefusal);
     }
-    return std::nullopt;
-}
+
+    void Release() {
+        if (room_) {
+            WipeBytes(room_.get(), size_);
+            room_.reset();
+        }
+    }
+
+private:
+    std::unique_ptr<char[]> room_ = std::make_unique_for_overwrite<char[]>(MaxInputBytes + 1);
+    std::size_t size_ = 0;
+};
 
 // Wipes `text` and lets its memory go at once, for the next step's text to
 // take over: a page first touched costs a run more than what it holds.
@@ -195,15 +214,14 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, *refusal);
     }
 
-    std::string input;
-    const WipedAtEnd wipeInput(input);
-    if (const std::optional<std::string> refusal = ReadInput(in, input)) {
+    Input input;
+    if (const std::optional<std::string> refusal = input.Read(in)) {
         return Refuse(err, *refusal);
     }
     std::u16string text;
     const WipedAtEnd wipeText(text);
     try {
-        text = DecodeUtf8(input);
+        text = DecodeUtf8(input.Bytes());
     } catch (const NotUtf8& e) {
         return Refuse(err, "The Txt Is Not UTF-8 From Byte Offset " + std::to_string(e.offset()));
     }
@@ -212,7 +230,7 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     CrLfText crLf = ToCrLf(text);
     const WipedAtEnd wipeCrLf(crLf.text);
     Release(text);
-    Release(input);
+    input.Release();
     if (!FitsPass(crLf.text.size())) {
         return Refuse(err, TextTooLongRefusal);
     }
