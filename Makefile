@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 PACKAGED = VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt velk_packaging_files
 
-.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows windows package fuzz lint bench clean
+.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows test-web windows web package fuzz lint bench clean
 
 all: build
 
@@ -32,6 +32,9 @@ build/run/build.ninja: CMakePresets.json
 build/windows/build.ninja: CMakePresets.json
 	cmake --preset windows
 
+build/web/build.ninja: CMakePresets.json
+	cmake --preset web
+
 build: build/debug/build.ninja
 	cmake --build --preset debug -j $(JOBS)
 
@@ -47,9 +50,10 @@ run-classic: deps-run build/run/build.ninja
 
 # Every test with GCC, then again with Clang under ASan and UBSan (with a
 # short fuzzing run), then the Debian package built from a release build,
-# then the Windows build's tests under Wine, then the static checks.
+# then the Windows build's tests under Wine, then the pages in headless
+# browsers, then the static checks.
 test: deps
-	$(MAKE) test-gcc test-asan test-package test-windows lint
+	$(MAKE) test-gcc test-asan test-package test-windows test-web lint
 
 test-gcc: build
 	ctest --preset debug -j $(JOBS) -LE package
@@ -75,6 +79,16 @@ package: build/release/build.ninja
 	cmake --build --preset release -j $(JOBS) --target $(PACKAGED)
 	cpack --config build/release/CPackConfig.cmake -B build/release/package
 
+# The two pages, VelkEncryptDecryptV2.html and VelkEncryptDecrypt.html, in
+# build/web: WebAssembly with Debian's Emscripten.
+web: build/web/build.ninja
+	cmake --build --preset web -j $(JOBS)
+
+# In headless Chromium and Firefox ESR, each checked against the debug
+# build's velk-encrypt-decrypt.
+test-web: build web
+	ctest --preset web
+
 lint: build/asan/build.ninja
 	tools/lint build/asan
 
@@ -87,8 +101,10 @@ fuzz: build/fuzz/build.ninja
 	cmake --build --preset fuzz -j $(JOBS)
 	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_engine_fuzzer $(SECONDS)
 
-bench: build/release/build.ninja
+bench: build/release/build.ninja web
 	cmake --build --preset release -j $(JOBS)
+	build/release/bench/velk_pass_bench
+	node build/web/bench/velk_pass_bench.js
 	build/release/bench/velk_engine_bench
 	QT_QPA_PLATFORM=offscreen build/release/bench/velk_window_bench
 	build/release/bench/velk_cli_bench

@@ -1,0 +1,415 @@
+// The two pages in a real headless browser from file://, driven by keys,
+// taps and the clipboard as a user drives them; the cipher checked against
+// velk-encrypt-decrypt. VELK_BROWSER=chromium runs everything, =firefox the
+// round trip. Needs VELK_PAGES (the folder of the pages), VELK_CLI and the
+// browser's program in VELK_CHROMIUM or VELK_FIREFOX.
+'use strict';
+
+const {describe, it, before, after} = require('node:test');
+const assert = require('node:assert/strict');
+const {execFileSync} = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const puppeteer = require('puppeteer-core');
+
+const BROWSER = process.env.VELK_BROWSER || 'chromium';
+const CHROMIUM = BROWSER === 'chromium';
+const PAGES = process.env.VELK_PAGES;
+const CLI = process.env.VELK_CLI;
+const SCREENSHOTS = process.env.VELK_SCREENSHOTS;  // a folder, to look at
+
+const EDITIONS = [
+  {name: 'VelkEncryptDecryptV2', caption: 'Velk Encrypt Decrypt V2', keys: ['07', '31', '58', '99']},
+  {name: 'VelkEncryptDecrypt', caption: 'Velk Encrypt Decrypt', keys: null},
+];
+const PIN = '27182818';
+// The six non-ASCII Alphabet characters, the double quote, blanks, a tab
+// and line breaks.
+const PLAIN = 'Secret: the quick brown fox, 0123456789 times!\n' +
+  'Non-ASCII: \u00ac \u00a3 \u20ac \u00bf \u00a7 \u00d8 "quoted" ^_^\t+=-`|\\/;:\'\n\nLast line!';
+
+let browser;
+let profile;
+
+before(async () => {
+  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velk-web-'));
+  browser = await puppeteer.launch(CHROMIUM ? {
+    browser: 'chrome',
+    executablePath: process.env.VELK_CHROMIUM,
+    headless: true,
+    userDataDir: profile,
+    ignoreDefaultArgs: ['--hide-scrollbars'],
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  } : {
+    browser: 'firefox',
+    executablePath: process.env.VELK_FIREFOX,
+    headless: true,
+    userDataDir: profile,
+  });
+  if (CHROMIUM) {
+    // The page may read the clipboard back, as where the user allowed it.
+    const session = await browser.target().createCDPSession();
+    await session.send('Browser.grantPermissions',
+                       {permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite']});
+  }
+});
+
+after(async () => {
+  if (browser) await browser.close();
+  fs.rmSync(profile, {recursive: true, force: true});
+});
+
+function pageUrl(edition) {
+  return 'file://' + path.resolve(PAGES, edition.name + '.html');
+}
+
+// Opens the edition's page and waits for its window.
+async function open(edition, viewport = {width: 1024, height: 700}) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  page.errors = errors;
+  await page.setViewport(viewport);
+  await page.goto(pageUrl(edition));
+  await page.waitForSelector('#Form1:not([hidden])');
+  await page.evaluate(() => document.fonts.ready);
+  return page;
+}
+
+function cipher(edition, text, passes, inverse) {
+  const args = ['--pin-fd', '3', '--passes', String(passes)];
+  if (edition.keys) args.push('--keys', ...edition.keys);
+  else args.push('--classic');
+  if (inverse) args.push('--inverse');
+  return execFileSync('bash', ['-c', '"$0" "$@" 3<<<"$VELK_PIN"', CLI, ...args],
+                      {input: text, env: {...process.env, VELK_PIN: PIN}}).toString('utf8');
+}
+
+const value = (page, id) => page.$eval('#' + id, (e) => e.value);
+const beeps = (page) => page.evaluate(() => VelkDom.beeps);
+
+async function setControls(page, edition, passes) {
+  await page.select('#Combo1', passes);
+  if (edition.keys) {
+    for (let i = 0; i < 4; ++i) await page.select('#Kk' + (i + 1), edition.keys[i]);
+  }
+  await page.focus('#txtKey');
+}
+
+// Puts `text` in Text1 as typing would (fast): the box's own value.
+async function fillText1(page, text) {
+  await page.$eval('#Text1', (e, t) => { e.value = t; }, text);
+}
+
+// The menu by keys: Alt+Shift+E, then the item's letter(s). E is
+// Encrypt's access key and Exit's: it goes from one to the other, Enter
+// chooses.
+async function menuKeys(page, ...letters) {
+  await page.keyboard.down('Alt');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('KeyE');
+  await page.keyboard.up('Shift');
+  await page.keyboard.up('Alt');
+  for (const letter of letters) await page.keyboard.press(letter);
+}
+
+// The open message box: title, prompt, icon; closed with Enter.
+async function messageBox(page) {
+  await page.waitForSelector('dialog[open]');
+  const box = await page.$eval('dialog[open]', (d) => ({
+    title: d.querySelector('.velk-title').textContent,
+    prompt: d.querySelector('.velk-box-prompt').textContent,
+    icon: d.querySelector('[role=img]').getAttribute('aria-label'),
+    modal: d.matches(':modal'),
+  }));
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('dialog[open]', {hidden: true});
+  return box;
+}
+
+async function waitIdle(page) {
+  await page.waitForFunction(() => !document.querySelector('#Label3:not([hidden])') &&
+                                   !document.documentElement.classList.contains('velk-busy'));
+}
+
+describe(`both pages in ${BROWSER}`, () => {
+  for (const edition of EDITIONS) {
+    it(`${edition.name}: a round trip by the menu's keys, the cipher velk-encrypt-decrypt's`, async () => {
+      const page = await open(edition);
+      await setControls(page, edition, '03');
+      await page.keyboard.type(PIN);
+      await fillText1(page, PLAIN);
+      await page.evaluate(() => {
+        // What the run shows while it works.
+        window.seen = {busy: false, status: ''};
+        new MutationObserver(() => {
+          const label = document.getElementById('Label3');
+          if (document.documentElement.classList.contains('velk-busy')) window.seen.busy = true;
+          if (!label.hidden) window.seen.status = label.textContent;
+        }).observe(document.documentElement, {attributes: true, subtree: true});
+      });
+      await menuKeys(page, 'e', 'Enter');
+      await waitIdle(page);
+      const enciphered = await value(page, 'Text1');
+      assert.equal(enciphered, cipher(edition, PLAIN, 3, false));
+      assert.notEqual(enciphered, PLAIN);
+      assert.deepEqual(await page.evaluate(() => window.seen),
+                       {busy: true, status: 'Please Wait Working On Txt'});
+      await menuKeys(page, 'd');
+      await waitIdle(page);
+      assert.equal(await value(page, 'Text1'), PLAIN);
+      // And velk-encrypt-decrypt's cipher deciphers in the page.
+      await fillText1(page, cipher(edition, PLAIN, 3, false));
+      await menuKeys(page, 'd');
+      await waitIdle(page);
+      assert.equal(await value(page, 'Text1'), PLAIN);
+      assert.deepEqual(page.errors, []);
+      await page.close();
+    });
+  }
+});
+
+describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
+  it('opens as the edition describes it, with names for screen readers', async () => {
+    for (const edition of EDITIONS) {
+      const page = await open(edition, {width: 800, height: 500});
+      const shownAfter = await page.evaluate(
+          () => performance.getEntriesByName('velk-window-shown')[0].startTime);
+      console.log(`# ${edition.name}: window shown ${shownAfter.toFixed(0)} ms after opening`);
+      if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, edition.name + '.png')});
+      const window = await page.evaluate(() => {
+        const box = (id) => {
+          const e = document.getElementById(id);
+          const r = e.getBoundingClientRect();
+          const c = document.querySelector('.velk-client').getBoundingClientRect();
+          return [r.left - c.left, r.top - c.top, r.width, r.height];
+        };
+        const label = (id) => document.getElementById(id).labels[0].textContent;
+        return {
+          title: document.title,
+          focus: document.activeElement.id,
+          pin: box('txtKey'),
+          text1: box('Text1'),
+          client: [document.querySelector('.velk-client').offsetWidth,
+                   document.querySelector('.velk-client').offsetHeight],
+          names: [label('txtKey'), label('Combo1'), document.getElementById('Text1').ariaLabel,
+                  ...[1, 2, 3, 4].map((n) => {
+                    const e = document.getElementById('Kk' + n);
+                    return e && e.getAttribute('aria-label');
+                  })],
+          passes: [...document.getElementById('Combo1').options].map((o) => o.value),
+          combo: document.getElementById('Combo1').value,
+          pickers: [1, 2, 3, 4].map((n) => {
+            const e = document.getElementById('Kk' + n);
+            return e && [e.value, e.options.length];
+          }),
+          copy: document.getElementById('CopyToClipboard').getAttribute('aria-disabled'),
+          menu: [...document.querySelectorAll('.velk-menu > *')].map((e) => e.textContent),
+          tabOrder: [...document.querySelectorAll('.velk-client > input, .velk-client > textarea, .velk-client > select')].map((e) => e.id),
+          inputMode: document.getElementById('txtKey').inputMode,
+          // Every caption whole: no label's text is wider than the label.
+          clipped: [...document.querySelectorAll('.velk-label, .velk-item, .velk-menutitle')]
+              .filter((e) => e.scrollWidth > e.clientWidth + 1).map((e) => e.id),
+        };
+      });
+      const v2 = edition.keys !== null;
+      assert.equal(window.title, edition.caption);
+      assert.equal(window.focus, 'txtKey');
+      assert.deepEqual(window.pin, [296, v2 ? 3 : 3, 63, 22]);
+      assert.deepEqual(window.text1, v2 ? [0, 30, 601, 241] : [3, 32, 601, 241]);
+      assert.deepEqual(window.client, v2 ? [609, 302] : [609, 285]);
+      assert.deepEqual(window.names.slice(0, v2 ? 7 : 3),
+                       ['Enter Pin', 'Number Of Times', 'Text',
+                        ...(v2 ? ['Key 1', 'Key 2', 'Key 3', 'Key 4'] : [])]);
+      assert.equal(window.passes.length, 256);
+      assert.deepEqual([window.passes[0], window.passes[8], window.passes[9], window.passes[255]],
+                       ['01', '09', '10', '256']);
+      assert.equal(window.combo, '01');
+      assert.deepEqual(window.pickers, v2 ? [['01', 99], ['02', 99], ['03', 99], ['04', 99]]
+                                          : [null, null, null, null]);
+      assert.equal(window.copy, 'true');
+      assert.deepEqual(window.menu, ['', 'Encrypt Or Decrypt Txt ', 'Decrypt Or Encrypt Txt ', '',
+                                     'Copy To Clipboard', '', 'Exit', '']);
+      assert.deepEqual(window.tabOrder, ['txtKey', 'Text1', 'Combo1',
+                                         ...(v2 ? ['Kk1', 'Kk2', 'Kk3', 'Kk4'] : [])]);
+      assert.equal(window.inputMode, 'numeric');
+      assert.deepEqual(window.clipped, []);
+      await page.close();
+    }
+  });
+
+  it('takes digits into the PIN box up to eight, refuses the rest with the beep, never lets it out', async () => {
+    const page = await open(EDITIONS[0]);
+    await page.keyboard.type('12a3 4-56789');
+    assert.equal(await value(page, 'txtKey'), '12345678');
+    assert.equal(await beeps(page), 3);  // 'a', blank, '-'; the ninth digit meets the box's limit
+    await page.keyboard.press('Backspace');
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('Delete');
+    assert.equal(await value(page, 'txtKey'), '123456');
+    assert.equal(await beeps(page), 3);
+    // Copying and cutting out of the box: refused, the clipboard kept.
+    await page.evaluate(() => navigator.clipboard.writeText('before'));
+    await page.$eval('#txtKey', (e) => e.setSelectionRange(0, 6));
+    for (const key of ['KeyC', 'KeyX']) {
+      await page.keyboard.down('Control');
+      await page.keyboard.press(key);
+      await page.keyboard.up('Control');
+    }
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), 'before');
+    assert.equal(await value(page, 'txtKey'), '123456');
+    assert.equal(await beeps(page), 5);
+    // A paste that would not leave 8 digits at most is refused whole.
+    for (const [clip, after] of [['12ab', '123456'], ['999', '123456'], ['77', '12345677']]) {
+      await page.evaluate((t) => navigator.clipboard.writeText(t), clip);
+      await page.$eval('#txtKey', (e) => e.setSelectionRange(e.value.length, e.value.length));
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyV');
+      await page.keyboard.up('Control');
+      assert.equal(await value(page, 'txtKey'), after, clip);
+    }
+    assert.equal(await beeps(page), 7);
+    await page.close();
+  });
+
+  it('pastes a text of many lines into Text1, and refuses one past the length limit', async () => {
+    const page = await open(EDITIONS[1]);
+    await page.focus('#Text1');
+    const paste = async (text) => {
+      await page.evaluate((t) => navigator.clipboard.writeText(t), text);
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyV');
+      await page.keyboard.up('Control');
+    };
+    await paste('one\r\ntwo\nthree\r\n');
+    assert.equal(await value(page, 'Text1'), 'one\ntwo\nthree\n');
+    // 14 units with 3 line breaks count 17; with 32,749 more the box holds
+    // the most a pass takes; one more is refused, the box left as it was.
+    await paste('x'.repeat(32749));
+    assert.equal((await value(page, 'Text1')).length, 32763);
+    await page.$eval('#Text1', (e) => e.setSelectionRange(0, 0));
+    await paste('y');
+    assert.deepEqual(await messageBox(page), {
+      title: ' Velk Encrypt Decrypt',
+      prompt: 'The Txt Is Too Long: At Most 32766 Characters Can Be Worked On',
+      icon: 'Error', modal: true});
+    assert.equal((await value(page, 'Text1')).length, 32763);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
+    await page.close();
+  });
+
+  it('refuses a run with the edition\'s title and message, the text left as it was', async () => {
+    const cases = [
+      [EDITIONS[0], '', ['01', '02', '03', '04'], 'Enter Pin'],
+      [EDITIONS[0], '1234567', ['01', '02', '01', '04'], 'Two Keys The Same'],
+      [EDITIONS[0], '1234567', ['01', '02', '03', '04'], 'Enter Pin 8 Numbers'],
+      [EDITIONS[1], '', null, 'Enter Pin'],
+      [EDITIONS[1], '1234567', null, 'Enter Pin 8 Numbers'],
+    ];
+    for (const [edition, pin, keys, message] of cases) {
+      const page = await open(edition);
+      await setControls(page, {keys}, '01');
+      await page.keyboard.type(pin);
+      await fillText1(page, 'unchanged');
+      await menuKeys(page, 'd');
+      assert.deepEqual(await messageBox(page),
+                       {title: ' ' + edition.caption, prompt: message, icon: 'Error', modal: true});
+      assert.equal(await value(page, 'Text1'), 'unchanged');
+      assert.equal(await page.$eval('#CopyToClipboard', (e) => e.getAttribute('aria-disabled')),
+                   'true');
+      await page.close();
+    }
+  });
+
+  it('copies Text1 to the clipboard, confirms it and reads the clipboard back', async () => {
+    const page = await open(EDITIONS[0]);
+    await page.keyboard.type(PIN);
+    await fillText1(page, PLAIN);
+    await menuKeys(page, 'c', 'Escape');  // disabled until a run has completed: nothing
+    assert.equal(await page.$('dialog[open]'), null);
+    await menuKeys(page, 'e', 'Enter');
+    await waitIdle(page);
+    await menuKeys(page, 'c');
+    assert.deepEqual(await messageBox(page), {
+      title: ' Velk Encrypt Decrypt ', prompt: ' Your Txt \n\n Has Been Copyed To Clipboard ',
+      icon: 'Information', modal: true});
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+                 await value(page, 'Text1'));
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'txtKey');
+    await page.close();
+  });
+
+  it('ends with the closing slide, then a page that says the program has ended', async () => {
+    const page = await open(EDITIONS[1]);
+    const start = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
+    await page.evaluate(() => {
+      window.steps = [];
+      new MutationObserver(() => {
+        const e = document.getElementById('Form1');
+        if (e) window.steps.push([e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight]);
+      }).observe(document.getElementById('Form1'), {attributes: true, attributeFilter: ['style']});
+    });
+    await menuKeys(page, 'e', 'e', 'Enter');
+    await page.waitForFunction(() => {
+      const note = document.querySelector('.velk-ended');
+      return note && note.textContent.includes('The program has ended.');
+    }, {timeout: 20000});
+    const steps = await page.evaluate(() => window.steps);
+    assert.ok(steps.length > 100, `${steps.length} steps`);
+    // Each step 2 pixels right and down (30 twips), 4 smaller (60 twips),
+    // down to the smallest frame; the last one's top past the page's width.
+    assert.deepEqual(steps[0], [start.left + 2, start.top + 2, start.width - 4, start.height - 4]);
+    const last = steps[steps.length - 1];
+    assert.ok(last[1] > 1024, `last top ${last[1]}`);
+    assert.deepEqual(last.slice(2), [112, 27]);
+    assert.equal(await page.$('#Form1'), null);
+    assert.equal(await page.title(), 'Velk Encrypt Decrypt (ended)');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  it('fits a phone\'s screen, with the digit keyboard for the PIN, and works by taps', async () => {
+    const page = await browser.newPage();
+    await page.emulate({viewport: {width: 390, height: 844, isMobile: true, hasTouch: true,
+                                   deviceScaleFactor: 3},
+                        userAgent: (await browser.userAgent()).replace('Linux', 'Android 14')});
+    await page.goto(pageUrl(EDITIONS[0]));
+    await page.waitForSelector('#Form1:not([hidden])');
+    if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, 'phone.png')});
+    const frame = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
+    assert.ok(frame.left >= 0 && frame.right <= 390.5, JSON.stringify(frame));
+    assert.ok(frame.width > 380, 'scaled to the width, not below it');
+    assert.equal(await page.$eval('#txtKey', (e) => e.inputMode), 'numeric');
+    await page.tap('#txtKey');
+    await page.keyboard.type(PIN);
+    await page.$eval('#Text1', (e) => { e.value = 'tap'; });
+    await page.tap('#EncryptDecrypt');
+    await page.tap('#EncryptTxt');
+    await waitIdle(page);
+    assert.equal(await value(page, 'Text1'), cipher({keys: ['01', '02', '03', '04']}, 'tap', 1));
+    await page.close();
+  });
+
+  it('asks the network for nothing: the log holds the page alone', async () => {
+    const page = await browser.newPage();
+    const session = await page.createCDPSession();
+    const requests = [];
+    session.on('Network.requestWillBeSent', (e) => requests.push(e.request.url));
+    await session.send('Network.enable');
+    await page.goto(pageUrl(EDITIONS[0]));
+    await page.waitForSelector('#Form1:not([hidden])');
+    await page.keyboard.type(PIN);
+    await page.$eval('#Text1', (e) => { e.value = 'nothing leaves'; });
+    await menuKeys(page, 'e', 'Enter');
+    await waitIdle(page);
+    await menuKeys(page, 'c');
+    await messageBox(page);
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    assert.deepEqual(requests, [pageUrl(EDITIONS[0])]);
+    assert.deepEqual(await page.evaluate(() => [document.cookie, localStorage.length,
+                                                sessionStorage.length]), ['', 0, 0]);
+    await page.close();
+  });
+});

@@ -1,0 +1,680 @@
+// The page's side of the windowing layer: the window, its controls, menu,
+// message boxes, beep, pointer, clipboard and end, over the DOM. The
+// program (WebAssembly) builds and drives it through VelkDom; the page's
+// events reach the program's handlers through the entry points it binds.
+// Nothing here stores, sends or loads anything.
+'use strict';
+
+var VelkDom = (function () {
+  var FRAME = 3;        // border of the window's frame, pixels
+  var TITLE_BAR = 18;
+  var MENU_BAR = 20;
+  var MIN_WIDTH = 112;  // the smallest frame the slide shrinks to
+  var MIN_HEIGHT = 27;
+  var KINDS = ['pin', 'text', 'list', 'label'];  // ui::ControlKind
+  var PIN_BOX = 0, TEXT1 = 1;  // ui::Control
+
+  var program = null;     // the program's entry points
+  var caption = '';
+  var frame, client, menuTitle, menu;
+  var controls = [];      // by ui::Control
+  var entries = [];       // menu entries, separators included
+  var items = [];         // by ui::MenuItem
+  var geometry = [0, 0, 0, 0];
+  var scale = 1;
+  var moved = false;      // the program has placed the window itself
+  var focusBeforeLock = null;
+  var running = false;    // a command waits for the page
+  var queued = [];
+  var ended = false;
+  var audio = null;
+  var pinKept = '';       // the PIN box's last text that held to its rules
+  var keyTyped = false;   // the PIN box's coming insertText comes from a checked key
+
+  function element(tag, className, parent) {
+    var e = document.createElement(tag);
+    if (className) e.className = className;
+    if (parent) parent.appendChild(e);
+    return e;
+  }
+
+  // A caption with its access key ("&Exit") as text with the letter
+  // underlined; returns the letter, lower case.
+  function setCaption(e, text) {
+    var at = text.indexOf('&');
+    e.textContent = '';
+    if (at < 0 || at + 1 >= text.length) {
+      e.textContent = text;
+      return '';
+    }
+    e.appendChild(document.createTextNode(text.slice(0, at)));
+    element('u', null, e).textContent = text.charAt(at + 1);
+    e.appendChild(document.createTextNode(text.slice(at + 2)));
+    return text.charAt(at + 1).toLowerCase();
+  }
+
+  function fontFamily(face) {
+    return face === 'Courier New' ? '"Velk Mono", monospace' : '"Velk Sans", sans-serif';
+  }
+
+  // Commands that may wait for the page (a message box, a pass's pending
+  // events) run one after the other, each after the one before has ended.
+  function command(run) {
+    if (ended) return;
+    if (running) {
+      queued.push(run);
+      return;
+    }
+    var result = run();
+    if (result && typeof result.then === 'function') {
+      running = true;
+      result.then(next, next);
+    }
+  }
+
+  function next() {
+    running = false;
+    if (queued.length > 0 && !ended) command(queued.shift());
+  }
+
+  // --- building -----------------------------------------------------------
+
+  function buildWindow(title, width, height) {
+    caption = title;
+    document.title = title;
+    frame = element('div', 'velk-window', document.getElementById('velk-desktop'));
+    frame.id = 'Form1';
+    frame.setAttribute('role', 'application');
+    frame.setAttribute('aria-label', title);
+    frame.hidden = true;
+    var bar = element('div', 'velk-title', frame);
+    var icon = document.getElementById('velk-icon');
+    if (icon) bar.appendChild(icon.content.cloneNode(true));
+    element('span', 'velk-caption', bar).textContent = title;
+    var close = element('button', 'velk-close', bar);
+    close.type = 'button';
+    close.tabIndex = -1;
+    close.title = 'Close';
+    close.setAttribute('aria-label', 'Close');
+    close.textContent = '\u00d7';
+    close.addEventListener('click', function () {
+      command(function () { return program.close(); });
+    });
+    var menuBar = element('div', 'velk-menubar', frame);
+    menuBar.setAttribute('role', 'menubar');
+    menuTitle = element('button', 'velk-menutitle', menuBar);
+    menuTitle.type = 'button';
+    menuTitle.tabIndex = -1;
+    menuTitle.setAttribute('role', 'menuitem');
+    menuTitle.setAttribute('aria-haspopup', 'menu');
+    menuTitle.setAttribute('aria-expanded', 'false');
+    menu = element('div', 'velk-menu', menuBar);
+    menu.setAttribute('role', 'menu');
+    menu.tabIndex = -1;
+    menu.hidden = true;
+    client = element('div', 'velk-client', frame);
+    client.style.width = width + 'px';
+    client.style.height = height + 'px';
+    geometry = [0, 0, width + 2 * FRAME, height + TITLE_BAR + MENU_BAR + 2 * FRAME];
+  }
+
+  // A text box that the browser neither completes, corrects nor checks.
+  function plainBox(tag, className) {
+    var e = element(tag, className);
+    e.autocomplete = 'off';
+    e.spellcheck = false;
+    e.setAttribute('autocorrect', 'off');
+    e.setAttribute('autocapitalize', 'off');
+    return e;
+  }
+
+  // A label that names an input is the input's <label>; an input that no
+  // label names carries its own accessible name.
+  function buildControl(id, kind, name, place, text, tip, face, points, bold, visible, names,
+                        accessibleName) {
+    var e;
+    switch (KINDS[kind]) {
+      case 'pin':
+        e = plainBox('input', 'velk-pin');
+        e.type = 'text';
+        e.maxLength = 8;
+        e.inputMode = 'numeric';
+        e.setAttribute('data-lpignore', 'true');  // no password manager's offer
+        guardPinBox(e);
+        break;
+      case 'text':
+        e = plainBox('textarea', 'velk-text');
+        e.wrap = 'off';
+        guardText1(e);
+        break;
+      case 'list':
+        e = element('select', 'velk-list');
+        break;
+      default:
+        e = element(names ? 'label' : 'div', 'velk-label');
+        if (names) e.htmlFor = names;
+        e.textContent = text;
+    }
+    e.id = name;
+    e.style.left = place[0] + 'px';
+    e.style.top = place[1] + 'px';
+    e.style.width = place[2] + 'px';
+    e.style.height = place[3] + 'px';
+    if (tip) e.title = tip;
+    if (face) {
+      e.style.fontFamily = fontFamily(face);
+      e.style.fontSize = points + 'pt';
+      e.style.fontWeight = bold ? 'bold' : 'normal';
+    }
+    e.hidden = !visible;
+    if (accessibleName) e.setAttribute('aria-label', accessibleName);
+    client.appendChild(e);
+    controls[id] = e;
+  }
+
+  function buildMenu(name, title) {
+    menuTitle.id = name;
+    menuTitle.accessKey = setCaption(menuTitle, title);
+    menuTitle.addEventListener('click', function () {
+      if (menu.hidden) openMenu(); else closeMenu(true);
+    });
+  }
+
+  function buildMenuEntry(name, text, item) {
+    var e;
+    if (item < 0) {
+      e = element('div', 'velk-separator', menu);
+      e.setAttribute('role', 'separator');
+    } else {
+      e = element('div', 'velk-item', menu);
+      e.setAttribute('role', 'menuitem');
+      e.tabIndex = -1;
+      e.velkKey = setCaption(e, text);
+      e.velkItem = item;
+      e.addEventListener('click', function () { choose(e); });
+      e.addEventListener('mousemove', function () { if (!isDisabled(e)) e.focus(); });
+      items[item] = e;
+    }
+    e.id = name;
+    entries.push(e);
+  }
+
+  // --- the menu -------------------------------------------------------------
+
+  var focusBeforeMenu = null;
+
+  function isDisabled(e) {
+    return e.getAttribute('aria-disabled') === 'true';
+  }
+
+  function enabledItems() {
+    return entries.filter(function (e) { return e.velkKey !== undefined && !isDisabled(e); });
+  }
+
+  function openMenu() {
+    if (!menu.hidden || frame.hidden) return;
+    if (document.activeElement && document.activeElement !== document.body &&
+        !menu.contains(document.activeElement)) {
+      focusBeforeMenu = document.activeElement;
+    }
+    menu.hidden = false;
+    menuTitle.classList.add('velk-open');
+    menuTitle.setAttribute('aria-expanded', 'true');
+    menu.focus();  // no item highlighted: a letter or an arrow picks one
+  }
+
+  function closeMenu(restoreFocus) {
+    if (menu.hidden) return;
+    menu.hidden = true;
+    menuTitle.classList.remove('velk-open');
+    menuTitle.setAttribute('aria-expanded', 'false');
+    if (restoreFocus && focusBeforeMenu) focusBeforeMenu.focus();
+  }
+
+  function choose(e) {
+    if (isDisabled(e)) return;
+    closeMenu(true);
+    var item = e.velkItem;
+    command(function () { return program.menu(item); });
+  }
+
+  function moveInMenu(step) {
+    var list = enabledItems();
+    if (list.length === 0) return;
+    var at = list.indexOf(document.activeElement);
+    if (at < 0) at = step > 0 ? -1 : list.length;
+    list[(at + step + list.length) % list.length].focus();
+  }
+
+  // A letter in the open menu: the one item with that access key is
+  // chosen; where several share it the highlight goes to the next of them.
+  function menuLetter(letter) {
+    var list = enabledItems().filter(function (e) { return e.velkKey === letter; });
+    if (list.length === 1) {
+      choose(list[0]);
+    } else if (list.length > 1) {
+      var at = list.indexOf(document.activeElement);
+      list[(at + 1) % list.length].focus();
+    }
+  }
+
+  // Alt+Shift+E opens the menu in every browser (Firefox gives the page's
+  // access keys Alt+Shift); Alt+E and F10 too, where the browser leaves
+  // them to the page.
+  function onKeyDown(e) {
+    if (ended || frame.hidden || document.querySelector('dialog[open]')) return;
+    var menuKey = e.altKey && !e.ctrlKey && !e.metaKey && e.code === 'Key' + menuTitle.accessKey.toUpperCase();
+    if (menu.hidden) {
+      if (menuKey || (e.key === 'F10' && !e.altKey && !e.ctrlKey && !e.shiftKey)) {
+        e.preventDefault();
+        e.stopPropagation();
+        openMenu();
+      }
+      return;
+    }
+    e.preventDefault();
+    e.stopPropagation();
+    if (e.key === 'ArrowDown') moveInMenu(1);
+    else if (e.key === 'ArrowUp') moveInMenu(-1);
+    else if (e.key === 'Enter' || e.key === ' ') {
+      if (entries.indexOf(document.activeElement) >= 0) choose(document.activeElement);
+    } else if (e.key === 'Escape' || e.key === 'F10' || e.key === 'Alt' || menuKey) closeMenu(true);
+    else if (e.key === 'Tab') closeMenu(true);
+    else if (e.key.length === 1) menuLetter(e.key.toLowerCase());
+  }
+
+  function onPointerDown(e) {
+    if (!menu.hidden && !menu.contains(e.target) && e.target !== menuTitle &&
+        !menuTitle.contains(e.target)) {
+      closeMenu(false);
+    }
+  }
+
+  // --- the PIN box ----------------------------------------------------------
+
+  // The character a key types into a box, or null for a key that types none
+  // (arrows, Delete, Home, function keys) or that the browser keeps
+  // (Alt and Meta combinations); a control key types its control character.
+  function typedCharacter(e) {
+    if (e.altKey || e.metaKey) return null;
+    if (e.ctrlKey) {
+      var code = e.key.length === 1 ? e.key.toUpperCase().charCodeAt(0) : 0;
+      return code >= 64 && code <= 95 ? code - 64 : null;
+    }
+    if (e.key.length === 1 || (e.key.length === 2 && e.key.codePointAt(0) > 0xffff)) {
+      return e.key.charCodeAt(0);
+    }
+    var named = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27}[e.key];
+    return named === undefined ? null : named;
+  }
+
+  function isCopyOrCut(e) {
+    var control = e.ctrlKey || e.metaKey;
+    return (control && !e.altKey && (e.code === 'KeyC' || e.code === 'KeyX' || e.key === 'Insert')) ||
+           (e.shiftKey && !control && e.key === 'Delete');
+  }
+
+  function isPaste(e) {
+    return ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyV') ||
+           (e.shiftKey && !e.ctrlKey && e.key === 'Insert');
+  }
+
+  function pinInserts(box, inserted) {
+    var removed = box.selectionEnd - box.selectionStart;
+    return program.pinInsert(box.value, removed, inserted) !== 0;
+  }
+
+  function guardPinBox(box) {
+    box.addEventListener('keydown', function (e) {
+      keyTyped = false;
+      if (e.isComposing || e.keyCode === 229 || isCopyOrCut(e) || isPaste(e)) return;
+      var character = typedCharacter(e);
+      if (character === null) return;
+      if (program.keyPress(character) === 0) {
+        e.preventDefault();
+      } else {
+        keyTyped = true;
+      }
+    });
+    // Copying or cutting out of the box, by keys, menu or dragging.
+    var refuse = function (e) {
+      e.preventDefault();
+      program.copyOrCut();
+    };
+    box.addEventListener('copy', refuse);
+    box.addEventListener('cut', refuse);
+    box.addEventListener('dragstart', refuse);
+    box.addEventListener('paste', function (e) {
+      if (box.readOnly) return;
+      var text = e.clipboardData ? e.clipboardData.getData('text/plain') : '';
+      if (!pinInserts(box, text)) e.preventDefault();
+    });
+    box.addEventListener('drop', function (e) {
+      var text = e.dataTransfer ? e.dataTransfer.getData('text/plain') : '';
+      if (box.readOnly || !pinInserts(box, text)) e.preventDefault();
+    });
+    // Text that comes any other way: a phone's keyboard, an input method,
+    // a correction.
+    box.addEventListener('beforeinput', function (e) {
+      var typed = keyTyped;
+      keyTyped = false;
+      if (box.readOnly || e.inputType.indexOf('insert') !== 0 || e.data === null) return;
+      if (e.inputType === 'insertText' && typed) return;
+      if (e.inputType === 'insertCompositionText') return;  // cannot be refused: see input
+      if (!pinInserts(box, e.data)) e.preventDefault();
+    });
+    // The last word, for any way in that the checks above do not see.
+    box.addEventListener('input', function () {
+      if (/^[0-9]{0,8}$/.test(box.value)) pinKept = box.value;
+      else box.value = pinKept;
+    });
+  }
+
+  // --- Text1 ---------------------------------------------------------------
+
+  // Takes a paste or a drop only when the program agrees to the length the
+  // box would have after it.
+  function guardText1(box) {
+    function check(e, text) {
+      if (box.readOnly) return;
+      var start = box.selectionStart, end = box.selectionEnd;
+      var result = program.text1Paste(box.value, start, end, text);
+      if (result === 1) return;
+      e.preventDefault();
+      if (result && typeof result.then === 'function') {
+        running = true;  // the refusal's message box is open
+        result.then(function (taken) {
+          if (taken === 1) {
+            box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
+          }
+          next();
+        }, next);
+      }
+    }
+    box.addEventListener('paste', function (e) {
+      check(e, e.clipboardData ? e.clipboardData.getData('text/plain') : '');
+    });
+    box.addEventListener('drop', function (e) {
+      check(e, e.dataTransfer ? e.dataTransfer.getData('text/plain') : '');
+    });
+  }
+
+  // The longest text that replaces a box's text as an edit its undo takes
+  // back: the browsers take about a second to insert 32,000 units that way,
+  // so a longer text is set outright, and the browser's undo forgets the box's
+  // history.
+  var UNDOABLE_LENGTH = 4096;
+
+  // Replaces a box's text, as one step its undo takes back where it can.
+  function replaceBoxText(box, text) {
+    var focused = document.activeElement;
+    var done = false;
+    if (text.length <= UNDOABLE_LENGTH) {
+      box.focus();
+      box.select();
+      done = text.length > 0 ? document.execCommand('insertText', false, text)
+                             : document.execCommand('delete', false);
+    }
+    if (!done || box.value !== text) box.value = text;
+    box.setSelectionRange(0, 0);
+    box.scrollTop = 0;
+    box.scrollLeft = 0;
+    if (focused && focused !== box && focused !== document.body) focused.focus();
+  }
+
+  // --- place and size ---------------------------------------------------------
+
+  function viewportWidth() {
+    return document.documentElement.clientWidth;
+  }
+
+  function viewportHeight() {
+    return window.innerHeight || document.documentElement.clientHeight;
+  }
+
+  // On a narrow screen the whole window scales down to the page's width.
+  function fitToViewport() {
+    if (ended || !frame) return;
+    var fullWidth = client.offsetWidth + 2 * FRAME;
+    scale = Math.min(1, viewportWidth() / fullWidth);
+    frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    if (!moved) {
+      geometry[0] = Math.max(0, Math.round((viewportWidth() / scale - geometry[2]) / 2));
+      geometry[1] = Math.max(0, Math.round((viewportHeight() / scale - geometry[3]) / 2));
+    }
+    place();
+  }
+
+  function place() {
+    frame.style.left = geometry[0] * scale + 'px';
+    frame.style.top = geometry[1] * scale + 'px';
+    frame.style.width = geometry[2] + 'px';
+    frame.style.height = geometry[3] + 'px';
+  }
+
+  // --- the end ----------------------------------------------------------------
+
+  function finish() {
+    ended = true;
+    controls.forEach(function (e) {
+      if (e && 'value' in e && e.tagName !== 'SELECT') e.value = '';
+    });
+    pinKept = '';
+    document.documentElement.classList.remove('velk-busy');
+    var desktop = document.getElementById('velk-desktop');
+    desktop.textContent = '';
+    var note = element('main', 'velk-ended', desktop);
+    element('h1', null, note).textContent = caption;
+    element('p', null, note).textContent = 'The program has ended.';
+    element('p', null, note).textContent = 'Open the page again to start it again.';
+    document.title = caption + ' (ended)';
+  }
+
+  // --- what the program calls ------------------------------------------------
+
+  return {
+    beeps: 0,  // how many times the page has beeped
+
+    bind: function (entryPoints) {
+      program = entryPoints;
+      document.addEventListener('keydown', onKeyDown, true);
+      document.addEventListener('pointerdown', onPointerDown, true);
+      window.addEventListener('resize', fitToViewport);
+    },
+
+    window: buildWindow,
+    control: buildControl,
+    menu: buildMenu,
+    menuEntry: buildMenuEntry,
+
+    show: function () {
+      frame.hidden = false;
+      fitToViewport();
+      controls[PIN_BOX].focus();
+      if (window.performance && performance.mark) performance.mark('velk-window-shown');
+    },
+
+    text: function (id) {
+      var e = controls[id];
+      if (!e) return '';
+      return 'value' in e ? e.value : e.textContent;
+    },
+
+    setText: function (id, text) {
+      var e = controls[id];
+      if (id === TEXT1) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
+      else if (e.tagName === 'SELECT') e.value = text;
+      else if ('value' in e) e.value = text;
+      else e.textContent = text;
+      if (id === PIN_BOX) pinKept = e.value;
+    },
+
+    addItem: function (id, item) {
+      var option = document.createElement('option');
+      option.value = item;
+      option.textContent = item;
+      controls[id].appendChild(option);
+    },
+
+    showLabel: function (id, visible) {
+      controls[id].hidden = !visible;
+    },
+
+    enableItem: function (item, enabled) {
+      items[item].setAttribute('aria-disabled', enabled ? 'false' : 'true');
+    },
+
+    setLocked: function (locked) {
+      if (locked) focusBeforeLock = document.activeElement;
+      controls.forEach(function (e) {
+        if (!e) return;
+        if (e.tagName === 'SELECT') e.disabled = locked;
+        else if ('readOnly' in e) e.readOnly = locked;
+      });
+      if (!locked && focusBeforeLock && focusBeforeLock !== document.body) {
+        focusBeforeLock.focus();
+      }
+    },
+
+    geometry: function () {
+      return geometry.slice();
+    },
+
+    setGeometry: function (g) {
+      moved = true;
+      geometry = [g[0], g[1], Math.max(MIN_WIDTH, g[2]), Math.max(MIN_HEIGHT, g[3])];
+      place();
+    },
+
+    screenWidth: function () {
+      return Math.floor(viewportWidth() / scale);
+    },
+
+    // A modal dialog with the title, the style's icon, the prompt and OK;
+    // resolves when it is closed (OK, Enter, Space or Escape).
+    messageBox: function (prompt, style, title) {
+      return new Promise(function (resolve) {
+        var box = element('dialog', 'velk-box', document.body);
+        box.setAttribute('aria-labelledby', 'velk-box-title');
+        box.setAttribute('aria-describedby', 'velk-box-prompt');
+        var bar = element('div', 'velk-title', box);
+        var heading = element('span', 'velk-caption', bar);
+        heading.id = 'velk-box-title';
+        heading.textContent = title;
+        var body = element('div', 'velk-box-body', box);
+        var icon = element('div', style === 16 ? 'velk-icon-critical' : 'velk-icon-information', body);
+        icon.setAttribute('role', 'img');
+        icon.setAttribute('aria-label', style === 16 ? 'Error' : 'Information');
+        icon.textContent = style === 16 ? '\u00d7' : 'i';
+        var text = element('div', 'velk-box-prompt', body);
+        text.id = 'velk-box-prompt';
+        text.textContent = prompt.replace(/\r\n?/g, '\n');
+        var ok = element('button', 'velk-ok', box);
+        ok.type = 'button';
+        ok.textContent = 'OK';
+        var focused = document.activeElement;
+        var close = function () {
+          box.close();
+          box.remove();
+          if (focused && focused !== document.body && !ended) focused.focus();
+          resolve();
+        };
+        ok.addEventListener('click', close);
+        box.addEventListener('cancel', function (e) {
+          e.preventDefault();
+          close();
+        });
+        box.showModal();
+        ok.focus();
+      });
+    },
+
+    beep: function () {
+      this.beeps++;
+      try {
+        var Context = window.AudioContext || window.webkitAudioContext;
+        if (!Context) return;
+        if (!audio) audio = new Context();
+        var tone = audio.createOscillator();
+        var gain = audio.createGain();
+        tone.type = 'square';
+        tone.frequency.value = 800;
+        gain.gain.value = 0.05;
+        tone.connect(gain);
+        gain.connect(audio.destination);
+        tone.start(audio.currentTime);
+        tone.stop(audio.currentTime + 0.12);
+      } catch (e) {
+        // No sound where the browser gives none.
+      }
+    },
+
+    busy: function (on) {
+      document.documentElement.classList.toggle('velk-busy', on);
+    },
+
+    // One round of the page's own work: it repaints and takes its events.
+    processEvents: function () {
+      return new Promise(function (resolve) { setTimeout(resolve, 0); });
+    },
+
+    // True when the clipboard holds `text`: read back where the page may
+    // read the clipboard without asking the user; elsewhere a write that
+    // the browser reports done.
+    setClipboard: function (text) {
+      var same = function (read) {
+        return read.replace(/\r\n?/g, '\n') === text.replace(/\r\n?/g, '\n');
+      };
+      var readBack = function () {
+        if (!navigator.permissions || !navigator.clipboard.readText) return true;
+        return navigator.permissions.query({name: 'clipboard-read'}).then(function (status) {
+          if (status.state !== 'granted') return true;
+          return navigator.clipboard.readText().then(same, function () { return false; });
+        }, function () { return true; });
+      };
+      if (navigator.clipboard && navigator.clipboard.writeText) {
+        return navigator.clipboard.writeText(text).then(readBack, function () {
+          return copyBySelection(text);
+        });
+      }
+      return Promise.resolve(copyBySelection(text));
+    },
+
+    endProgram: function () {
+      ended = true;
+      closeMenu(false);
+      setTimeout(finish, 0);
+    },
+  };
+
+  // Where the page has no clipboard interface (a plain-http server): the
+  // browser's copy of a selection, which cannot be read back.
+  function copyBySelection(text) {
+    var box = element('textarea', 'velk-offscreen', document.body);
+    box.value = text;
+    box.select();
+    var done = false;
+    try {
+      done = document.execCommand('copy');
+    } catch (e) {
+      done = false;
+    }
+    box.value = '';
+    box.remove();
+    return done;
+  }
+})();
+
+// The embedded faces (VelkFonts, put in by the page's build) from the page's
+// own bytes: nothing is loaded from anywhere.
+(function (fonts) {
+  if (typeof FontFace !== 'function' || !document.fonts || !fonts) return;
+  fonts.forEach(function (font) {
+    var binary = atob(font.data);
+    var bytes = new Uint8Array(binary.length);
+    for (var i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+    var face = new FontFace(font.family, bytes, {weight: font.weight});
+    document.fonts.add(face);
+    face.load().catch(function () {});
+  });
+})(typeof VelkFonts === 'undefined' ? null : VelkFonts);
