@@ -226,7 +226,8 @@ void MainWindow::Attach(ui::CipherWindow& form) {
     }
     new PinBoxGuard(*txtKey, form);
     static_cast<TextBox*>(Text1)->SetPasteCheck(
-        [&form](std::size_t lengthAfter) { return form.Text1_Paste(lengthAfter); });
+        [&form](std::u16string_view box, std::size_t start, std::size_t end,
+                std::u16string_view pasted) { return form.Text1_Paste(box, start, end, pasted); });
 }
 
 QWidget* MainWindow::Widget(Control control) const {

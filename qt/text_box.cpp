@@ -27,7 +27,7 @@ QString AsTheBoxHoldsIt(QString text) {
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
 
-void TextBox::SetPasteCheck(std::function<bool(std::size_t lengthAfter)> check) {
+void TextBox::SetPasteCheck(PasteCheck check) {
     pasteCheck_ = std::move(check);
 }
 
@@ -36,12 +36,12 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
         QString box = BoxText(*this);
         QString pasted = AsTheBoxHoldsIt(source->text());
         const QTextCursor cursor = textCursor();
-        const std::size_t after =
-            ui::LengthAfterPaste(View(box), static_cast<std::size_t>(cursor.selectionStart()),
-                                 static_cast<std::size_t>(cursor.selectionEnd()), View(pasted));
+        const bool takes =
+            pasteCheck_(View(box), static_cast<std::size_t>(cursor.selectionStart()),
+                        static_cast<std::size_t>(cursor.selectionEnd()), View(pasted));
         WipeText(box);
         WipeText(pasted);
-        if (!pasteCheck_(after)) {
+        if (!takes) {
             return;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string_view>
 
 #include <QPlainTextEdit>
 #include <QString>
@@ -11,8 +12,8 @@ namespace velk::qt {
 
 // Text1. Takes a paste or a drop (Ctrl+V, Shift+Insert, the context menu, a
 // middle click, a drop all come through insertFromMimeData) only when the
-// paste check agrees to the length of the box's text after it, counted as
-// the passes count it, every line break as two; otherwise leaves the box as
+// paste check agrees to it (the form's Text1_Paste, which counts the length
+// the text would have as the passes count it); otherwise leaves the box as
 // it was. Without this a paste of megabytes on one line would hold the
 // window for as long as Qt takes to lay it out. Typing is not limited:
 // the run refuses a text that grew too long. What the box puts on the
@@ -22,14 +23,18 @@ class TextBox final : public QPlainTextEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    void SetPasteCheck(std::function<bool(std::size_t lengthAfter)> check);
+    // Asked with the box's text, the selection a paste replaces and the
+    // pasted text, as the box will hold them.
+    using PasteCheck = std::function<bool(std::u16string_view box, std::size_t start,
+                                          std::size_t end, std::u16string_view pasted)>;
+    void SetPasteCheck(PasteCheck check);
 
 protected:
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
-    std::function<bool(std::size_t)> pasteCheck_;
+    PasteCheck pasteCheck_;
 };
 
 // The text of `box`, unit for unit. A box keeps line breaks as paragraphs,

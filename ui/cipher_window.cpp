@@ -1,5 +1,6 @@
 #include "ui/cipher_window.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -18,11 +19,6 @@ bool PinCharacterPasses(char16_t character) {
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted) {
     return !inserted.empty() && removed <= box.size() && AllAsciiDigits(inserted) &&
            box.size() - removed + inserted.size() <= static_cast<std::size_t>(PinCharacters);
-}
-
-std::size_t LengthAfterPaste(std::u16string_view box, std::size_t start, std::size_t end,
-                             std::u16string_view pasted) {
-    return CrLfLength(box) - CrLfLength(box.substr(start, end - start)) + CrLfLength(pasted);
 }
 
 CipherWindow::CipherWindow(const Edition& edition, KeySource keys, WindowPort& window,
@@ -161,8 +157,12 @@ bool CipherWindow::txtKey_Insert(std::u16string_view box, std::size_t removed,
     return fits;
 }
 
-bool CipherWindow::Text1_Paste(std::size_t lengthAfter) {
-    const bool fits = FitsPass(lengthAfter);
+bool CipherWindow::Text1_Paste(std::u16string_view box, std::size_t start, std::size_t end,
+                               std::u16string_view pasted) {
+    end = std::min(end, box.size());
+    start = std::min(start, end);
+    const bool fits =
+        FitsPass(CrLfLength(box) - CrLfLength(box.substr(start, end - start)) + CrLfLength(pasted));
     if (!fits) {
         Refuse(TextTooLongRefusal);
     }

@@ -26,12 +26,6 @@ bool PinCharacterPasses(char16_t character);
 // most delete a selection.
 bool PinInsertionFits(std::u16string_view box, std::size_t removed, std::u16string_view inserted);
 
-// The length Text1 would have, counted as the passes count it (each line
-// break two), once `pasted` takes the place of its characters `start` to
-// `end`. `box` and `pasted` are as the box holds them.
-std::size_t LengthAfterPaste(std::u16string_view box, std::size_t start, std::size_t end,
-                             std::u16string_view pasted);
-
 // Runs the commands that both editions share. An edition derives from it
 // with its key source and calls its own Form_Load from its constructor.
 // Every handler does nothing once the program is ending.
@@ -67,10 +61,13 @@ public:
     // of `removed` characters of `box`: true to take it whole; false, with a
     // beep, to leave the box as it was.
     bool txtKey_Insert(std::u16string_view box, std::size_t removed, std::u16string_view inserted);
-    // A paste into Text1 that would leave it `lengthAfter` long, counted as
-    // the passes count it (each line break two): true to take it; false,
-    // after the too-long refusal, to leave the box as it was.
-    bool Text1_Paste(std::size_t lengthAfter);
+    // A paste of `pasted` into Text1, holding `box`, in place of its
+    // characters `start` to `end`, both texts as the box holds them: true to
+    // take it; false, after the too-long refusal, to leave the box as it was
+    // when the text would be longer than a run takes, counted as the passes
+    // count it (each line break two).
+    bool Text1_Paste(std::u16string_view box, std::size_t start, std::size_t end,
+                     std::u16string_view pasted);
 
     bool IsEnding() const { return ending_; }
 

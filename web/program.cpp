@@ -66,9 +66,10 @@ EMSCRIPTEN_KEEPALIVE int velk_pin_insert(const char16_t* box, int boxLength, int
 EMSCRIPTEN_KEEPALIVE int velk_text1_paste(const char16_t* box, int boxLength, int start, int end,
                                           const char16_t* inserted, int insertedLength) {
     using velk::web::View;
-    const std::size_t after =
-        velk::ui::LengthAfterPaste(View(box, boxLength), static_cast<std::size_t>(start),
-                                   static_cast<std::size_t>(end), View(inserted, insertedLength));
-    return velk::web::form->Text1_Paste(after) ? 1 : 0;
+    return velk::web::form->Text1_Paste(View(box, boxLength), static_cast<std::size_t>(start),
+                                        static_cast<std::size_t>(end),
+                                        View(inserted, insertedLength))
+               ? 1
+               : 0;
 }
 }

@@ -18,8 +18,8 @@ bool PasteFits(HWND box, ui::CipherWindow* form) {
         return false;
     }
     const PendingPaste paste(box);
-    return form->Text1_Paste(ui::LengthAfterPaste(paste.box, paste.selection.first,
-                                                  paste.selection.second, paste.pasted));
+    return form->Text1_Paste(paste.box, paste.selection.first, paste.selection.second,
+                             paste.pasted);
 }
 
 LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

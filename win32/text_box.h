@@ -7,8 +7,8 @@
 
 namespace velk::win32 {
 
-// Takes no more than the form's Text1_Paste agrees to, with the length the
-// text would have after a paste (Ctrl+V, Shift+Insert, the context menu).
+// Takes a paste (Ctrl+V, Shift+Insert, the context menu) only when the
+// form's Text1_Paste agrees to it.
 // Tab moves on to the next control and Ctrl+A selects all, as in the other
 // desktops' windows; Escape does nothing.
 void GuardTextBox(HWND box, FormSlot form);

@@ -77,10 +77,14 @@ INSTANTIATE_TEST_SUITE_P(Insertions, PinInsertTest,
                                            PinInsertion{u"1234", 4, u"", false},
                                            PinInsertion{u"1234", 5, u"1", false}));
 
+// Counted as the passes count it: a line break, in the box or the paste,
+// counts two, and the replaced characters no longer count.
 TEST_F(FormTest, Text1TakesAPasteUpToTheLongestTextARunTakes) {
-    EXPECT_TRUE(form->Text1_Paste(MaxTextLength));
+    const std::u16string pasted(MaxTextLength - 4, u'x');
+    EXPECT_TRUE(form->Text1_Paste(u"a\nb", 1, 2, pasted + u"\r\n"));
+    EXPECT_TRUE(form->Text1_Paste(u"a\nb", 0, 0, pasted));
     EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_FALSE(form->Text1_Paste(MaxTextLength + 1));
+    EXPECT_FALSE(form->Text1_Paste(u"a\nb", 0, 1, pasted + u"\r"));
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].prompt,
               u"The Txt Is Too Long: At Most 32766 Characters Can Be Worked On");
