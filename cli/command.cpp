@@ -1,5 +1,6 @@
 #include "cli/command.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -139,14 +140,6 @@ private:
     std::size_t size_ = 0;
 };
 
-// Wipes `text` and lets its memory go at once, for the next step's text to
-// take over: a page first touched costs a run more than what it holds.
-template <class String>
-void Release(String& text) {
-    Wipe(text);
-    String().swap(text);
-}
-
 int Refuse(std::ostream& err, std::string_view message) {
     err << ProgramName << ": " << message << '\n';
     return ExitRefused;
@@ -218,18 +211,19 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     if (const std::optional<std::string> refusal = input.Read(in)) {
         return Refuse(err, *refusal);
     }
-    std::u16string text;
-    const WipedAtEnd wipeText(text);
+    // The passes see every line break as CR LF; the result gets each one
+    // back as it came. The text is decoded with room for a unit more per
+    // line break, which CR LF may take.
+    const std::string_view bytes = input.Bytes();
+    const auto breaks = static_cast<std::size_t>(
+        std::ranges::count_if(bytes, [](char byte) { return byte == '\n' || byte == '\r'; }));
+    CrLfText crLf;
+    const WipedAtEnd wipeCrLf(crLf.text);
     try {
-        text = DecodeUtf8(input.Bytes());
+        crLf = ToCrLf(DecodeUtf8(bytes, breaks));
     } catch (const NotUtf8& e) {
         return Refuse(err, "The Txt Is Not UTF-8 From Byte Offset " + std::to_string(e.offset()));
     }
-    // The passes see every line break as CR LF; the result gets each one
-    // back as it came.
-    CrLfText crLf = ToCrLf(text);
-    const WipedAtEnd wipeCrLf(crLf.text);
-    Release(text);
     input.Release();
     if (!FitsPass(crLf.text.size())) {
         return Refuse(err, TextTooLongRefusal);

@@ -45,8 +45,10 @@ std::size_t Utf8Length(std::u16string_view text) {
 // write into room made up front, so no copy of the text is left behind by a
 // string that grew, and no larger than needed: a page first touched costs a
 // run more than converting what it holds.
-std::u16string DecodeUtf8(std::string_view bytes) {
-    std::u16string text(bytes.size(), u'\0');  // never more units than bytes
+std::u16string DecodeUtf8(std::string_view bytes, std::size_t spare) {
+    std::u16string text;
+    text.reserve(bytes.size() + spare);
+    text.resize(bytes.size());  // never more units than bytes
     char16_t* out = text.data();
     for (const char *at = bytes.data(), *end = at + bytes.size(); at != end;) {
         if (IsAscii(*at)) {

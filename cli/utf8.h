@@ -23,7 +23,9 @@ private:
 // byte, a sequence cut short, also at the end, an overlong form, an encoded
 // surrogate, a value above U+10FFFF) throws NotUtf8 with the offset, counted
 // from 0, of the first byte of the first sequence that is not valid.
-std::u16string DecodeUtf8(std::string_view bytes);
+// The text has room for `spare` units more, for a change that lengthens it
+// in place.
+std::u16string DecodeUtf8(std::string_view bytes, std::size_t spare = 0);
 
 // The UTF-16 text of `bytes` with each byte that is not part of a valid
 // sequence taken as one U+FFFD, which no check accepts: for the PIN and the

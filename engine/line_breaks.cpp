@@ -32,19 +32,40 @@ void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
 
 }  // namespace
 
-// Both conversions write through a pointer into room made up front: a
-// push_back per unit took several times as long as the pass itself.
-CrLfText ToCrLf(std::u16string_view text) {
+CrLfText ToCrLf(std::u16string text) {
     CrLfText result;
-    result.text.resize(CrLfLength(text));
-    char16_t* out = result.text.data();
-    const auto unit = [&](char16_t c) { *out++ = c; };
+    std::size_t length = 0;
+    const auto unit = [&](char16_t) { ++length; };
     const auto lineBreak = [&](LineBreak form) {
-        *out++ = Cr;
-        *out++ = Lf;
+        length += 2;
         result.breaks.push_back(form);
     };
     ReadLineBreaks(text, unit, lineBreak);
+    if (text.capacity() < length) {
+        std::u16string room;
+        room.reserve(length);
+        room = text;
+        Wipe(text);
+        text.swap(room);
+    }
+    // Written over itself from the back, where it grows: a unit is read
+    // before it can be overwritten. A CR met on the way has no LF after it.
+    std::size_t read = text.size();
+    text.resize(length);
+    std::size_t write = length;
+    while (read > 0) {
+        const char16_t c = text[--read];
+        if (c == Lf || c == Cr) {
+            if (c == Lf && read > 0 && text[read - 1] == Cr) {
+                --read;
+            }
+            text[--write] = Lf;
+            text[--write] = Cr;
+        } else {
+            text[--write] = c;
+        }
+    }
+    result.text = std::move(text);
     return result;
 }
 

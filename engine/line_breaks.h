@@ -22,7 +22,10 @@ struct CrLfText {
     std::u16string text;
     std::vector<LineBreak> breaks;
 };
-CrLfText ToCrLf(std::u16string_view text);
+// Works in the storage of `text`, grown where it has the room, or else moved
+// to room of its own with the old storage overwritten: no copy of the text
+// is left behind.
+CrLfText ToCrLf(std::u16string text);
 
 // The length of ToCrLf(text).text, without building it.
 std::size_t CrLfLength(std::u16string_view text);

@@ -71,9 +71,7 @@ void CipherWindow::RunPasses(Direction direction) {
     // The passes work on a copy of the box's text with CR LF line breaks,
     // which is written back once at the end: the whole run is one undo step
     // of Text1.
-    std::u16string boxText = window_.text(Control::Text1);
-    std::u16string text = ToCrLf(boxText).text;
-    Wipe(boxText);
+    std::u16string text = ToCrLf(window_.text(Control::Text1)).text;
     const WipedAtEnd wipeText(text);
     if (!FitsPass(text.size())) {
         Refuse(TextTooLongRefusal);
