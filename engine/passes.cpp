@@ -215,11 +215,6 @@ unsigned AdvanceStepCounters(StepCounters& counters) {
 }
 
 void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction direction) {
-    std::u16string text = text1.ReadText();
-    const WipedAtEnd wipeText(text);
-    if (!FitsPass(text.size())) {
-        throw TextTooLong();
-    }
     // The slots and the folded look-ups are the working keys turned by the
     // PIN: they go with the pass, as the copy of the text does.
     Slots slots = ReadSlots(state.workingKeys);
@@ -243,9 +238,21 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
     const CodeTable& codes = Codes();
 
     std::u16string output = text2.ReadText();
-    const WipedAtEnd wipeOutput(output);  // it takes the worked copy below
-    // The pass works its copy of the text in place: each character's result
-    // depends on that character and its position alone.
+    const WipedAtEnd wipeOutput(output);  // it takes the worked text below
+    // With an empty buffer nothing can fail between taking the text out of
+    // its holder and putting the result back, so a holder that keeps it in
+    // memory may hand it over instead of a copy.
+    const bool taken = output.empty();
+    std::u16string text = taken ? text1.TakeText() : text1.ReadText();
+    const WipedAtEnd wipeText(text);
+    if (!FitsPass(text.size())) {
+        if (taken) {
+            text1.ReplaceText(std::move(text));
+        }
+        throw TextTooLong();
+    }
+    // The pass works the text in place: each character's result depends on
+    // that character and its position alone.
     char16_t* at = text.data();
 
     StepCounters counters = state.counters;
@@ -299,8 +306,11 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
         state.passState.CurrentChar = std::u16string(1, last);
     }
 
-    // Emptying the buffer first means a holder that fails leaves text1 intact.
-    text2.ReplaceText(std::u16string());
+    // Emptying the buffer first means a holder that fails leaves text1 intact;
+    // an empty one stays as it is.
+    if (!taken) {
+        text2.ReplaceText(std::u16string());
+    }
     text1.ReplaceText(std::move(output));
 }
 

@@ -8,13 +8,17 @@
 
 namespace velk {
 
-// A text holder offers exactly two operations. Either may throw; a pass lets
-// the exception through and leaves the text it was given intact.
+// A text holder offers two operations, reading the whole text and replacing
+// it. Either may throw; a pass lets the exception through and leaves the
+// text it was given intact.
 class TextHolder {
 public:
     virtual ~TextHolder() = default;
     virtual std::u16string ReadText() const = 0;
     virtual void ReplaceText(std::u16string text) = 0;
+    // Reads the text for a caller that replaces it next: a holder that keeps
+    // it in memory may hand it over, emptied until then, instead of a copy.
+    virtual std::u16string TakeText() { return ReadText(); }
 };
 
 // A holder that keeps its text in memory and overwrites each text it lets
@@ -28,10 +32,10 @@ public:
     ~MemoryTextHolder() override { Wipe(text_); }
 
     std::u16string ReadText() const override { return text_; }
+    // Never throws: a pass that took the text can always put its result back.
     void ReplaceText(std::u16string text) override { Replace(text_, std::move(text)); }
-    // Hands the text over and leaves the holder empty, where ReadText would
-    // leave one more copy to wipe.
-    std::u16string TakeText() { return std::exchange(text_, {}); }
+    // Hands the text over and leaves the holder empty.
+    std::u16string TakeText() override { return std::exchange(text_, {}); }
 
 private:
     std::u16string text_;
