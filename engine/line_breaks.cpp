@@ -11,22 +11,49 @@ namespace {
 constexpr char16_t Cr = u'\r';
 constexpr char16_t Lf = u'\n';
 
-// Calls `onBreak(form)` for each line break of `text` and `onUnit(unit)` for
-// every other unit, in order.
-template <class OnUnit, class OnBreak>
-void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Most units are told apart from a line break by the first comparison.
-        if (text[i] > Cr || (text[i] != Lf && text[i] != Cr)) {
-            onUnit(text[i]);
-        } else if (text[i] == Lf) {
-            onBreak(LineBreak::Lf);
-        } else if (i + 1 < text.size() && text[i + 1] == Lf) {
-            onBreak(LineBreak::CrLf);
-            ++i;
-        } else {
-            onBreak(LineBreak::Cr);
+// The place of the first unit of `text` from `from` on that is CR or below
+// it, and so may be a line break, or text.size(). Looks at a block of units
+// at a time without a branch, which the compiler turns into vector compares:
+// a text has dozens of units between its line breaks.
+std::size_t SkipToCrOrBelow(std::u16string_view text, std::size_t from) {
+    constexpr std::size_t Block = 16;
+    for (; from + Block <= text.size(); from += Block) {
+        bool found = false;
+        for (std::size_t k = 0; k < Block; ++k) {
+            found |= text[from + k] <= Cr;
         }
+        if (found) {
+            break;
+        }
+    }
+    while (from < text.size() && text[from] > Cr) {
+        ++from;
+    }
+    return from;
+}
+
+// Calls `onBreak(form, place)` for each line break of `text`, in order, with
+// the place of its first unit.
+template <class OnBreak>
+void ReadLineBreaks(std::u16string_view text, OnBreak onBreak) {
+    for (std::size_t i = SkipToCrOrBelow(text, 0); i < text.size();
+         i = SkipToCrOrBelow(text, i + 1)) {
+        if (text[i] == Lf) {
+            onBreak(LineBreak::Lf, i);
+        } else if (text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
+            onBreak(LineBreak::CrLf, i);
+            ++i;
+        } else if (text[i] == Cr) {
+            onBreak(LineBreak::Cr, i);
+        }
+    }
+}
+
+// Moves `count` units from `from` to `to` within one string; the spans may
+// overlap.
+void MoveUnits(std::u16string& text, std::size_t to, std::size_t from, std::size_t count) {
+    if (to != from) {
+        std::char_traits<char16_t>::move(text.data() + to, text.data() + from, count);
     }
 }
 
@@ -34,13 +61,17 @@ void ReadLineBreaks(std::u16string_view text, OnUnit onUnit, OnBreak onBreak) {
 
 CrLfText ToCrLf(std::u16string text) {
     CrLfText result;
-    std::size_t length = 0;
-    const auto unit = [&](char16_t) { ++length; };
-    const auto lineBreak = [&](LineBreak form) {
-        length += 2;
+    std::vector<std::size_t> places;
+    std::size_t length = text.size();
+    ReadLineBreaks(text, [&](LineBreak form, std::size_t place) {
         result.breaks.push_back(form);
-    };
-    ReadLineBreaks(text, unit, lineBreak);
+        places.push_back(place);
+        length += form == LineBreak::CrLf ? 0 : 1;
+    });
+    if (length == text.size()) {  // every line break CR LF already
+        result.text = std::move(text);
+        return result;
+    }
     if (text.capacity() < length) {
         std::u16string room;
         room.reserve(length);
@@ -48,59 +79,59 @@ CrLfText ToCrLf(std::u16string text) {
         Wipe(text);
         text.swap(room);
     }
-    // Written over itself from the back, where it grows: a unit is read
-    // before it can be overwritten. A CR met on the way has no LF after it.
+    // Written over itself from the back, where it grows, a run of units
+    // between two line breaks at a time: a unit is read before it can be
+    // overwritten.
     std::size_t read = text.size();
     text.resize(length);
     std::size_t write = length;
-    while (read > 0) {
-        const char16_t c = text[--read];
-        if (c == Lf || c == Cr) {
-            if (c == Lf && read > 0 && text[read - 1] == Cr) {
-                --read;
-            }
-            text[--write] = Lf;
-            text[--write] = Cr;
-        } else {
-            text[--write] = c;
-        }
+    for (std::size_t b = places.size(); b-- > 0;) {
+        const std::size_t after = places[b] + (result.breaks[b] == LineBreak::CrLf ? 2 : 1);
+        write -= read - after;
+        MoveUnits(text, write, after, read - after);
+        text[--write] = Lf;
+        text[--write] = Cr;
+        read = places[b];
     }
     result.text = std::move(text);
     return result;
 }
 
 std::size_t CrLfLength(std::u16string_view text) {
-    std::size_t length = 0;
-    const auto unit = [&](char16_t) { ++length; };
-    const auto lineBreak = [&](LineBreak) { length += 2; };
-    ReadLineBreaks(text, unit, lineBreak);
+    std::size_t length = text.size();
+    ReadLineBreaks(text,
+                   [&](LineBreak form, std::size_t) { length += form == LineBreak::CrLf ? 0 : 1; });
     return length;
 }
 
 std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak> breaks) {
-    // Never longer than `text`, so written over it from the front: a unit is
-    // read before it can be overwritten.
-    char16_t* out = text.data();
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (next < breaks.size() && text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
-            const LineBreak form = breaks[next++];
-            if (form != LineBreak::Lf) {
-                *out++ = Cr;
-            }
-            if (form != LineBreak::Cr) {
-                *out++ = Lf;
-            }
-            ++i;
-        } else {
-            *out++ = text[i];
+    // Never longer than `text`, so written over it from the front, a run of
+    // units between two line breaks at a time: a unit is read before it can
+    // be overwritten.
+    std::size_t read = 0;
+    std::size_t write = 0;
+    for (std::size_t next = 0; next < breaks.size(); ++next) {
+        std::size_t pair = SkipToCrOrBelow(text, read);
+        while (pair < text.size() &&
+               !(text[pair] == Cr && pair + 1 < text.size() && text[pair + 1] == Lf)) {
+            pair = SkipToCrOrBelow(text, pair + 1);
         }
+        if (pair == text.size()) {
+            Wipe(text);
+            throw std::invalid_argument("fewer line breaks than spellings to restore");
+        }
+        MoveUnits(text, write, read, pair - read);
+        write += pair - read;
+        if (breaks[next] != LineBreak::Lf) {
+            text[write++] = Cr;
+        }
+        if (breaks[next] != LineBreak::Cr) {
+            text[write++] = Lf;
+        }
+        read = pair + 2;
     }
-    if (next < breaks.size()) {
-        Wipe(text);
-        throw std::invalid_argument("fewer line breaks than spellings to restore");
-    }
-    text.resize(static_cast<std::size_t>(out - text.data()));
+    MoveUnits(text, write, read, text.size() - read);
+    text.resize(write + text.size() - read);
     return text;
 }
 

@@ -148,6 +148,10 @@ const std::vector<Refusal> RefusalCases{
     Refusal{"Surrogate", "", "12345678", "\xED\xA0\x80", 1,
             "The Txt Is Not UTF-8 From Byte Offset 0"},
     Refusal{"Overlong", "", "12345678", "ab\xC0\xAF", 1, "The Txt Is Not UTF-8 From Byte Offset 2"},
+    Refusal{"OverlongInThreeBytes", "", "12345678", "abcdefgh\xC2\xA3\xE0\x9F\xBF", 1,
+            "The Txt Is Not UTF-8 From Byte Offset 10"},
+    Refusal{"BrokenOff", "", "12345678", "\xE2\x82\xAC\xE2\x82" + Plain, 1,
+            "The Txt Is Not UTF-8 From Byte Offset 3"},
     Refusal{"PastU10FFFF", "", "12345678", "\xF4\x90\x80\x80", 1,
             "The Txt Is Not UTF-8 From Byte Offset 0"},
     // Each byte that is not UTF-8 counts as one character of the PIN.

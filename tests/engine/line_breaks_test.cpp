@@ -34,7 +34,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, LineBreaks, ::testing::Values(
     Spelling{"CrLf", u"ab\r\ncd", u"ab\r\ncd", {CrLf}},
     Spelling{"LoneCrAtTheEnd", u"ab\r", u"ab\r\n", {Cr}},
     Spelling{"LfThenCrIsTwo", u"\n\r", u"\r\n\r\n", {Lf, Cr}},
-    Spelling{"Mixed", u"\r\n\r\r\n\nx", u"\r\n\r\n\r\n\r\nx", {CrLf, Cr, CrLf, Lf}}),
+    Spelling{"Mixed", u"\r\n\r\r\n\nx", u"\r\n\r\n\r\n\r\nx", {CrLf, Cr, CrLf, Lf}},
+    // Longer runs are scanned a block of units at a time: a pair across two
+    // blocks, a tab beside a break, a break last after whole blocks.
+    Spelling{"AcrossBlocks",
+             u"0123456789abcde\r\n0123456789abcdef\t\n0123456789abcdef0123456789ABCDEF\r",
+             u"0123456789abcde\r\n0123456789abcdef\t\r\n0123456789abcdef0123456789ABCDEF\r\n",
+             {CrLf, Lf, Cr}}),
     [](const auto& p) { return std::string(p.param.name); });
 // clang-format on
 
