@@ -11,7 +11,6 @@
 namespace velk {
 namespace {
 
-using test::Direction;
 using test::RunPasses;
 
 struct Vector {

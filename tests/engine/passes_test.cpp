@@ -17,7 +17,6 @@ namespace velk {
 namespace {
 
 using reference::RunOnePass;
-using test::Direction;
 using test::RunPasses;
 
 CipherState Prepared(std::u16string_view pin, const test::KeyTexts& keys) {

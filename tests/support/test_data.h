@@ -10,6 +10,7 @@
 
 #include "engine/alphabet.h"
 #include "engine/key_library.h"
+#include "engine/passes.h"
 
 namespace velk::test {
 
@@ -17,7 +18,6 @@ namespace velk::test {
 const KeyLibrary& Library();
 
 using KeyTexts = std::array<std::u16string, 4>;
-enum class Direction { Forward, Inverse };
 
 // `passes` passes over `text`, each prepared afresh from the PIN and either
 // four library key texts or a fixed master key set, as a command runs them.

@@ -174,7 +174,7 @@ TEST_F(FormTest, RandomRunsGiveTheEngineResultAndTheTextBack) {
         const std::u16string pin = test::RandomPin(random);
         desktop.eventRounds = window.text1Writes = 0;
         Run(Encrypt, text, pin, ListText(passes));
-        EXPECT_EQ(Box(), test::RunPasses(test::Direction::Forward, text, pin, keys, passes)) << run;
+        EXPECT_EQ(Box(), test::RunPasses(Direction::Forward, text, pin, keys, passes)) << run;
         EXPECT_EQ(desktop.eventRounds, passes);
         EXPECT_EQ(window.text1Writes, 1);
         EXPECT_TRUE(window.Enabled(MenuItem::CopyToClipboard));
