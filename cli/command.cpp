@@ -216,9 +216,8 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     // line break, which CR LF may take.
     const std::string_view bytes = input.Bytes();
     std::size_t breaks = 0;
-    for (const char byte : bytes) {
-        breaks +=
-            static_cast<std::size_t>((byte == '\n') | (byte == '\r'));  // no branch: vectorised
+    for (const char byte : bytes) {  // counted without a branch, in vector registers
+        breaks += static_cast<std::size_t>((byte == '\n') | (byte == '\r'));
     }
     CrLfText crLf;
     const WipedAtEnd wipeCrLf(crLf.text);
