@@ -217,7 +217,7 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     const std::string_view bytes = input.Bytes();
     std::size_t breaks = 0;
     for (const char byte : bytes) {  // counted without a branch, in vector registers
-        breaks += static_cast<std::size_t>((byte == '\n') | (byte == '\r'));
+        breaks += static_cast<std::size_t>(byte == '\n') + static_cast<std::size_t>(byte == '\r');
     }
     CrLfText crLf;
     const WipedAtEnd wipeCrLf(crLf.text);

@@ -32,6 +32,10 @@ std::size_t SkipToCrOrBelow(std::u16string_view text, std::size_t from) {
     return from;
 }
 
+bool IsCrLfAt(std::u16string_view text, std::size_t i) {
+    return text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf;
+}
+
 // Calls `onBreak(form, place)` for each line break of `text`, in order, with
 // the place of its first unit.
 template <class OnBreak>
@@ -40,7 +44,7 @@ void ReadLineBreaks(std::u16string_view text, OnBreak onBreak) {
          i = SkipToCrOrBelow(text, i + 1)) {
         if (text[i] == Lf) {
             onBreak(LineBreak::Lf, i);
-        } else if (text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
+        } else if (IsCrLfAt(text, i)) {
             onBreak(LineBreak::CrLf, i);
             ++i;
         } else if (text[i] == Cr) {
@@ -110,10 +114,9 @@ std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak>
     // be overwritten.
     std::size_t read = 0;
     std::size_t write = 0;
-    for (std::size_t next = 0; next < breaks.size(); ++next) {
+    for (const LineBreak form : breaks) {
         std::size_t pair = SkipToCrOrBelow(text, read);
-        while (pair < text.size() &&
-               !(text[pair] == Cr && pair + 1 < text.size() && text[pair + 1] == Lf)) {
+        while (pair < text.size() && !IsCrLfAt(text, pair)) {
             pair = SkipToCrOrBelow(text, pair + 1);
         }
         if (pair == text.size()) {
@@ -122,10 +125,10 @@ std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak>
         }
         MoveUnits(text, write, read, pair - read);
         write += pair - read;
-        if (breaks[next] != LineBreak::Lf) {
+        if (form != LineBreak::Lf) {
             text[write++] = Cr;
         }
-        if (breaks[next] != LineBreak::Cr) {
+        if (form != LineBreak::Cr) {
             text[write++] = Lf;
         }
         read = pair + 2;
