@@ -1,6 +1,5 @@
 #include "cli/command.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>

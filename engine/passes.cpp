@@ -283,7 +283,7 @@ void RunPass(CipherState& state, TextHolder& text1, TextHolder& text2, Direction
     }
 
     const std::size_t length = text.size();
-    if (output.empty()) {
+    if (taken) {
         output.swap(text);
     } else {
         output += text;
