@@ -1,10 +1,11 @@
 #include "cli/utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
-#include <optional>
-#include <type_traits>
 
 #include <utf8.h>
 
@@ -17,31 +18,8 @@ NotUtf8::NotUtf8(std::size_t offset)
 
 namespace {
 
-bool IsSurrogate(char16_t unit) {
+bool IsSurrogate(unsigned unit) {
     return (unit & 0xF800) == 0xD800;
-}
-
-// ASCII, most of most texts, is converted a block of units at a time: tested
-// and copied without a branch, which the compiler turns into vector
-// instructions. Eight, as a ciphertext has a character that is not ASCII
-// about every sixteenth.
-constexpr std::ptrdiff_t AsciiBlock = 8;
-
-// Whether the AsciiBlock units from `at` are all ASCII.
-template <class Unit>
-bool AsciiBlockAt(const Unit* at) {
-    std::uint32_t bits = 0;
-    for (std::ptrdiff_t k = 0; k < AsciiBlock; ++k) {
-        bits |= static_cast<std::make_unsigned_t<Unit>>(at[k]);
-    }
-    return bits < 0x80;
-}
-
-template <class From, class To>
-void CopyAsciiBlock(const From* from, To* to) {
-    for (std::ptrdiff_t k = 0; k < AsciiBlock; ++k) {
-        to[k] = static_cast<To>(static_cast<std::make_unsigned_t<From>>(from[k]));
-    }
 }
 
 bool IsAscii(char byte) {
@@ -52,44 +30,125 @@ unsigned Byte(const char* at) {
     return static_cast<unsigned char>(*at);
 }
 
-bool IsContinuation(const char* at) {
-    return (Byte(at) & 0xC0) == 0x80;
+// The conversions go by steps: a run of ASCII, most of most texts, found in
+// words read from the text, then the one character after the run. So a
+// text with a character that is not ASCII every few words takes one round
+// of the loop for each such character, not one for each byte with a branch
+// that guesses the kind of the next. The words are read in the order of a
+// little-endian machine; elsewhere every character takes the slower way.
+constexpr bool StepsWork = std::endian::native == std::endian::little;
+
+std::uint64_t Word(const void* at) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    return word;
 }
 
-// The unit that the valid sequence of two or three bytes at `at` encodes,
-// and moves `at` past it; nothing, with `at` where it was, for any other
-// bytes (a sequence of four bytes, or one to refuse).
-std::optional<char16_t> NextBmpUnit(const char*& at, const char* end) {
-    const unsigned lead = Byte(at);
+// The number of ASCII bytes the 16 bytes at `at` begin with: the lowest
+// high bit set in their words.
+int AsciiRun(const char* at) {
+    constexpr std::uint64_t HighBits = 0x8080808080808080;
+    const std::uint64_t first = Word(at) & HighBits;
+    return first != 0 ? std::countr_zero(first) / 8
+                      : 8 + std::countr_zero(Word(at + 8) & HighBits) / 8;
+}
+
+// The number of ASCII units the 8 units at `at` begin with.
+int AsciiRun(const char16_t* at) {
+    constexpr std::uint64_t HighBits = 0xFF80FF80FF80FF80;
+    const std::uint64_t first = Word(at) & HighBits;
+    return first != 0 ? std::countr_zero(first) / 16
+                      : 4 + std::countr_zero(Word(at + 4) & HighBits) / 16;
+}
+
+// Copies without a branch, which the compiler turns into vector instructions.
+void WidenAscii(const char* from, char16_t* to) {
+    for (std::ptrdiff_t k = 0; k < 16; ++k) {
+        to[k] = static_cast<char16_t>(Byte(from + k));
+    }
+}
+
+void NarrowAscii(const char16_t* from, char* to) {
+    for (std::ptrdiff_t k = 0; k < 8; ++k) {
+        to[k] = static_cast<char>(from[k]);
+    }
+}
+
+// The character of two or three bytes that `b0`, `b1` and `b2` begin with:
+// its unit and length, or length 0 for any other bytes (a sequence of four
+// bytes, or one to refuse).
+struct BmpSequence {
+    char16_t unit;
+    int length;
+};
+
+BmpSequence BmpSequenceOf(unsigned b0, unsigned b1, unsigned b2) {
+    const bool follows1 = (b1 & 0xC0) == 0x80;
     // 0xC0 and 0xC1 begin only overlong forms.
-    if (lead >= 0xC2 && lead <= 0xDF && end - at >= 2 && IsContinuation(at + 1)) {
-        const auto unit = static_cast<char16_t>((lead & 0x1F) << 6 | (Byte(at + 1) & 0x3F));
-        at += 2;
-        return unit;
+    if (b0 >= 0xC2 && b0 <= 0xDF && follows1) {
+        return {static_cast<char16_t>((b0 & 0x1F) << 6 | (b1 & 0x3F)), 2};
     }
-    if ((lead & 0xF0) == 0xE0 && end - at >= 3 && IsContinuation(at + 1) &&
-        IsContinuation(at + 2)) {
-        const auto unit = static_cast<char16_t>((lead & 0x0F) << 12 | (Byte(at + 1) & 0x3F) << 6 |
-                                                (Byte(at + 2) & 0x3F));
-        if (unit >= 0x800 && !IsSurrogate(unit)) {
-            at += 3;
-            return unit;
-        }
+    const unsigned three = (b0 & 0x0F) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F);
+    if ((b0 & 0xF0) == 0xE0 && follows1 && (b2 & 0xC0) == 0x80 && three >= 0x800 &&
+        !IsSurrogate(three)) {
+        return {static_cast<char16_t>(three), 3};
     }
-    return std::nullopt;
+    return {u'\0', 0};
 }
 
-// Writes the UTF-8 form of `unit`, which is neither ASCII nor a surrogate,
-// at `out` and moves `out` past it.
-void AppendBmpUnit(char16_t unit, char*& out) {
-    if (unit < 0x800) {
-        *out++ = static_cast<char>(0xC0 | unit >> 6);
-        *out++ = static_cast<char>(0x80 | (unit & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xE0 | unit >> 12);
-        *out++ = static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (unit & 0x3F));
+// Writes the UTF-8 form of `unit`, which is neither ASCII nor a surrogate, as
+// three bytes at `out` of which the first two or all three count; gives how
+// many. Without a branch: the lengths mix in a text that has both.
+int PutBmpUnit(unsigned unit, char* out) {
+    const auto three = static_cast<unsigned>(unit >= 0x800);
+    out[0] = static_cast<char>((0xC0 | three << 5) | unit >> (6 + 6 * three));
+    out[1] = static_cast<char>(0x80 | (unit >> (6 * three) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (unit & 0x3F));
+    return 2 + static_cast<int>(three);
+}
+
+// How many bytes or units a step needs ahead of it: it reads and writes no
+// further.
+constexpr std::ptrdiff_t DecodeReach = 16 + 3;
+constexpr std::ptrdiff_t EncodeReach = 8 + 3;
+
+// One step of decoding at `at`, which has DecodeReach bytes after it, to
+// `out`: the run of up to 16 ASCII bytes there (all 16 are copied, as far as
+// the run goes counted), then the character of two or three bytes after a
+// run cut short. False, with `at` and `out` past the run, when the character
+// after it is of another kind, for the caller to take.
+bool DecodeStep(const char*& at, char16_t*& out) {
+    WidenAscii(at, out);
+    const int run = AsciiRun(at);
+    at += run;
+    out += run;
+    const bool more = run < 16;
+    const BmpSequence next = BmpSequenceOf(Byte(at), Byte(at + 1), Byte(at + 2));
+    if (more && next.length == 0) {
+        return false;
     }
+    *out = next.unit;
+    out += more ? 1 : 0;
+    at += more ? next.length : 0;
+    return true;
+}
+
+// One step of encoding at `at`, which has EncodeReach units after it, to
+// `out`, which has room for what they take: as DecodeStep, with runs of up
+// to 8 units. False, past the run, when the unit after it is a surrogate.
+bool EncodeStep(const char16_t*& at, char*& out) {
+    NarrowAscii(at, out);
+    const int run = AsciiRun(at);
+    at += run;
+    out += run;
+    if (run == 8) {
+        return true;
+    }
+    if (IsSurrogate(*at)) {
+        return false;
+    }
+    out += PutBmpUnit(*at++, out);
+    return true;
 }
 
 // The length of the UTF-8 form of `text`: a byte for an ASCII unit, 2 for a
@@ -107,33 +166,33 @@ std::size_t Utf8Length(std::u16string_view text) {
 
 }  // namespace
 
-// Characters of up to three bytes, all but the rarest, are converted here;
-// UTF8-CPP takes the rest. utf8::next refuses what the contract lists (it
-// checks a sequence for overlong forms, surrogates and values past
-// U+10FFFF). Both conversions write into room made up front, so no copy of
-// the text is left behind by a string that grew, and no larger than needed:
-// a page first touched costs a run more than converting what it holds.
+// Characters of up to three bytes, all but the rarest, are converted a step
+// at a time; the last few, too few for a step, and any other character one
+// by one, the rarest by UTF8-CPP. utf8::next refuses what the contract lists
+// (it checks a sequence for overlong forms, surrogates and values past
+// U+10FFFF). Both conversions write into room
+// made up front, so no copy of the text is left behind by a string that
+// grew, and no larger than needed: a page first touched costs a run more
+// than converting what it holds.
 std::u16string DecodeUtf8(std::string_view bytes, std::size_t spare) {
     std::u16string text;
     text.reserve(bytes.size() + spare);
-    text.resize(bytes.size());  // never more units than bytes
+    text.resize(bytes.size());  // never more units than bytes, even within a step
     char16_t* out = text.data();
     for (const char *at = bytes.data(), *end = at + bytes.size(); at != end;) {
-        if (end - at >= AsciiBlock && AsciiBlockAt(at)) {
-            CopyAsciiBlock(at, out);
-            at += AsciiBlock;
-            out += AsciiBlock;
+        if (StepsWork && end - at >= DecodeReach && DecodeStep(at, out)) {
             continue;
         }
-        // The block holds a character that is not ASCII: up to it one by one.
-        while (at != end && IsAscii(*at)) {
+        if (IsAscii(*at)) {
             *out++ = static_cast<char16_t>(*at++);
+            continue;
         }
-        if (at == end) {
-            break;
-        }
-        if (const std::optional<char16_t> unit = NextBmpUnit(at, end)) {
-            *out++ = *unit;
+        // Past the end, 0, which continues no sequence.
+        const auto byteAt = [&](std::ptrdiff_t k) { return end - at > k ? Byte(at + k) : 0U; };
+        if (const BmpSequence next = BmpSequenceOf(byteAt(0), byteAt(1), byteAt(2));
+            next.length != 0) {
+            *out++ = next.unit;
+            at += next.length;
             continue;
         }
         const char* sequence = at;
@@ -171,25 +230,19 @@ std::string EncodeUtf8(std::u16string_view text) {
     std::string bytes(Utf8Length(text), '\0');
     char* out = bytes.data();
     try {
-        for (auto at = text.begin(); at != text.end();) {
-            if (text.end() - at >= AsciiBlock && AsciiBlockAt(&*at)) {
-                CopyAsciiBlock(&*at, out);
-                at += AsciiBlock;
-                out += AsciiBlock;
+        for (const char16_t *at = text.data(), *end = at + text.size(); at != end;) {
+            if (StepsWork && end - at >= EncodeReach && EncodeStep(at, out)) {
                 continue;
             }
-            // The block holds a unit that is not ASCII: up to it one by one.
-            while (at != text.end() && *at < 0x80) {
+            if (*at < 0x80) {
                 *out++ = static_cast<char>(*at++);
-            }
-            if (at == text.end()) {
-                break;
-            }
-            if (!IsSurrogate(*at)) {
-                AppendBmpUnit(*at++, out);
+            } else if (!IsSurrogate(*at)) {
+                std::array<char, 3> sequence{};
+                const int length = PutBmpUnit(*at++, sequence.data());
+                out = std::copy_n(sequence.begin(), length, out);
             } else {
                 // With the unit after it: a pair, or else refused.
-                const auto units = std::min<std::ptrdiff_t>(2, text.end() - at);
+                const auto units = std::min<std::ptrdiff_t>(2, end - at);
                 out = utf8::utf16to8(at, at + units, out);
                 at += units;
             }

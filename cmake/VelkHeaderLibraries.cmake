@@ -1,6 +1,6 @@
 # The header-only libraries of the command-line program as targets:
 # CLI11::CLI11 and utf8cpp::utf8cpp (UTF8-CPP, whose header is included as
-# <utf8.h>).
+# <utf8.h>), seen in every folder (the tests check against UTF8-CPP too).
 # A native build finds them through their packages' CMake files. A cross
 # compiler must not search /usr/include, whose C library headers are the
 # build machine's: it gets a folder in the build tree with links to these
@@ -8,8 +8,8 @@
 include_guard(GLOBAL)
 
 if(NOT CMAKE_CROSSCOMPILING)
-    find_package(CLI11 REQUIRED CONFIG)
-    find_package(utf8cpp REQUIRED CONFIG)
+    find_package(CLI11 REQUIRED CONFIG GLOBAL)
+    find_package(utf8cpp REQUIRED CONFIG GLOBAL)
     # UTF8-CPP 3 (Debian 12) names its target utf8cpp, 4 (Debian 13)
     # utf8cpp::utf8cpp.
     if(NOT TARGET utf8cpp::utf8cpp)
@@ -31,8 +31,8 @@ foreach(folder CLI utf8cpp)
         SYMBOLIC)
 endforeach()
 
-add_library(CLI11::CLI11 INTERFACE IMPORTED)
+add_library(CLI11::CLI11 INTERFACE IMPORTED GLOBAL)
 set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${velk_header_links})
-add_library(utf8cpp::utf8cpp INTERFACE IMPORTED)
+add_library(utf8cpp::utf8cpp INTERFACE IMPORTED GLOBAL)
 set_target_properties(utf8cpp::utf8cpp PROPERTIES
     INTERFACE_INCLUDE_DIRECTORIES ${velk_header_links}/utf8cpp)
