@@ -211,17 +211,11 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, *refusal);
     }
     // The passes see every line break as CR LF; the result gets each one
-    // back as it came. The text is decoded with room for a unit more per
-    // line break, which CR LF may take.
-    const std::string_view bytes = input.Bytes();
-    std::size_t breaks = 0;
-    for (const char byte : bytes) {  // counted without a branch, in vector registers
-        breaks += static_cast<std::size_t>(byte == '\n') + static_cast<std::size_t>(byte == '\r');
-    }
+    // back as it came.
     CrLfText crLf;
     const WipedAtEnd wipeCrLf(crLf.text);
     try {
-        crLf = ToCrLf(DecodeUtf8(bytes, breaks));
+        crLf = DecodeUtf8ToCrLf(input.Bytes());
     } catch (const NotUtf8& e) {
         return Refuse(err, "The Txt Is Not UTF-8 From Byte Offset " + std::to_string(e.offset()));
     }
@@ -230,10 +224,9 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, TextTooLongRefusal);
     }
 
-    std::u16string worked =
-        RestoreLineBreaks(Work(options, run, std::move(crLf.text)), crLf.breaks);
+    std::u16string worked = Work(options, run, std::move(crLf.text));
     const WipedAtEnd wipeWorked(worked);
-    std::string result = EncodeUtf8(worked);
+    std::string result = EncodeUtf8(worked, crLf.breaks);
     const WipedAtEnd wipeResult(result);
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include <utf8.h>
 
@@ -44,21 +45,36 @@ std::uint64_t Word(const void* at) {
     return word;
 }
 
-// The number of ASCII bytes the 16 bytes at `at` begin with: the lowest
-// high bit set in their words.
-int AsciiRun(const char* at) {
-    constexpr std::uint64_t HighBits = 0x8080808080808080;
-    const std::uint64_t first = Word(at) & HighBits;
-    return first != 0 ? std::countr_zero(first) / 8
-                      : 8 + std::countr_zero(Word(at + 8) & HighBits) / 8;
+// `value` in each byte (Unit char) or unit (char16_t) of a word.
+template <class Unit>
+constexpr std::uint64_t EachLane(std::uint64_t value) {
+    return value * (sizeof(Unit) == 1 ? 0x0101010101010101 : 0x0001000100010001);
 }
 
-// The number of ASCII units the 8 units at `at` begin with.
-int AsciiRun(const char16_t* at) {
-    constexpr std::uint64_t HighBits = 0xFF80FF80FF80FF80;
-    const std::uint64_t first = Word(at) & HighBits;
-    return first != 0 ? std::countr_zero(first) / 16
-                      : 4 + std::countr_zero(Word(at + 4) & HighBits) / 16;
+// A word of bytes or units whose lowest set bit falls in the first of them
+// that ends a run: one that is not ASCII, and with `AtControls` also one
+// below 0x0E, among them CR and LF; the few others merely take the slower
+// way. Below 0x0E, a byte or unit borrows when 0x0E is taken from it; the
+// ones before it do not, so the first is found right.
+template <class Unit, bool AtControls>
+std::uint64_t RunEnds(std::uint64_t word) {
+    constexpr std::uint64_t Top = EachLane<Unit>(sizeof(Unit) == 1 ? 0x80 : 0x8000);
+    std::uint64_t ends = word & EachLane<Unit>(sizeof(Unit) == 1 ? 0x80 : 0xFF80);
+    if constexpr (AtControls) {
+        ends |= (word - EachLane<Unit>(0x0E)) & ~word & Top;
+    }
+    return ends;
+}
+
+// The length of the run the two words at `at` begin with.
+template <bool AtControls, class Unit>
+int RunLength(const Unit* at) {
+    constexpr int Bits = 8 * sizeof(Unit);
+    constexpr int PerWord = 64 / Bits;
+    const std::uint64_t first = RunEnds<Unit, AtControls>(Word(at));
+    return first != 0
+               ? std::countr_zero(first) / Bits
+               : PerWord + std::countr_zero(RunEnds<Unit, AtControls>(Word(at + PerWord))) / Bits;
 }
 
 // Copies without a branch, which the compiler turns into vector instructions.
@@ -75,8 +91,8 @@ void NarrowAscii(const char16_t* from, char* to) {
 }
 
 // The character of two or three bytes that `b0`, `b1` and `b2` begin with:
-// its unit and length, or length 0 for any other bytes (a sequence of four
-// bytes, or one to refuse).
+// its unit and length, or length 0 for any other bytes (ASCII, a sequence of
+// four bytes, or one to refuse).
 struct BmpSequence {
     char16_t unit;
     int length;
@@ -113,13 +129,14 @@ constexpr std::ptrdiff_t DecodeReach = 16 + 3;
 constexpr std::ptrdiff_t EncodeReach = 8 + 3;
 
 // One step of decoding at `at`, which has DecodeReach bytes after it, to
-// `out`: the run of up to 16 ASCII bytes there (all 16 are copied, as far as
-// the run goes counted), then the character of two or three bytes after a
-// run cut short. False, with `at` and `out` past the run, when the character
-// after it is of another kind, for the caller to take.
+// `out`: the run of up to 16 bytes there (all 16 are copied, as far as the
+// run goes counted), then the character of two or three bytes after a run
+// cut short. False, with `at` and `out` past the run, when the byte after it
+// begins anything else, for the caller to take.
+template <bool AtControls>
 bool DecodeStep(const char*& at, char16_t*& out) {
     WidenAscii(at, out);
-    const int run = AsciiRun(at);
+    const int run = RunLength<AtControls>(at);
     at += run;
     out += run;
     const bool more = run < 16;
@@ -135,53 +152,47 @@ bool DecodeStep(const char*& at, char16_t*& out) {
 
 // One step of encoding at `at`, which has EncodeReach units after it, to
 // `out`, which has room for what they take: as DecodeStep, with runs of up
-// to 8 units. False, past the run, when the unit after it is a surrogate.
+// to 8 units.
+template <bool AtControls>
 bool EncodeStep(const char16_t*& at, char*& out) {
     NarrowAscii(at, out);
-    const int run = AsciiRun(at);
+    const int run = RunLength<AtControls>(at);
     at += run;
     out += run;
     if (run == 8) {
         return true;
     }
-    if (IsSurrogate(*at)) {
+    if (*at < 0x80 || IsSurrogate(*at)) {
         return false;
     }
     out += PutBmpUnit(*at++, out);
     return true;
 }
 
-// The length of the UTF-8 form of `text`: a byte for an ASCII unit, 2 for a
-// unit below U+0800, 2 for each unit of a surrogate pair and 3 for any other.
-// Sums without a branch, which the compiler turns into vector instructions.
-std::size_t Utf8Length(std::u16string_view text) {
-    std::size_t length = 0;
-    for (const char16_t unit : text) {
-        length += 1 + static_cast<std::size_t>(unit >= 0x80) +
-                  static_cast<std::size_t>(unit >= 0x800) -
-                  static_cast<std::size_t>(IsSurrogate(unit));
-    }
-    return length;
-}
-
-}  // namespace
-
-// Characters of up to three bytes, all but the rarest, are converted a step
-// at a time; the last few, too few for a step, and any other character one
-// by one, the rarest by UTF8-CPP. utf8::next refuses what the contract lists
-// (it checks a sequence for overlong forms, surrogates and values past
-// U+10FFFF). Both conversions write into room
-// made up front, so no copy of the text is left behind by a string that
-// grew, and no larger than needed: a page first touched costs a run more
-// than converting what it holds.
-std::u16string DecodeUtf8(std::string_view bytes, std::size_t spare) {
-    std::u16string text;
-    text.reserve(bytes.size() + spare);
-    text.resize(bytes.size());  // never more units than bytes, even within a step
-    char16_t* out = text.data();
+// Decodes `bytes` to `out`, which has room for the result, each line break
+// spelled CR LF and its spelling added to `breaks` when there are `breaks`;
+// gives the end of what it wrote. Characters of up to three bytes, all but
+// the rarest, are decoded a step at a time; the last few, too few for a
+// step, and any other character one by one, the rarest by UTF8-CPP.
+// utf8::next refuses what DecodeUtf8 lists (it checks a sequence for
+// overlong forms, surrogates and values past U+10FFFF).
+template <bool CrLf>
+char16_t* Decode(std::string_view bytes, char16_t* out, std::vector<LineBreak>* breaks) {
     for (const char *at = bytes.data(), *end = at + bytes.size(); at != end;) {
-        if (StepsWork && end - at >= DecodeReach && DecodeStep(at, out)) {
+        if (StepsWork && end - at >= DecodeReach && DecodeStep<CrLf>(at, out)) {
             continue;
+        }
+        if constexpr (CrLf) {
+            if (*at == '\n' || *at == '\r') {
+                const bool pair = *at == '\r' && end - at > 1 && at[1] == '\n';
+                breaks->push_back(pair          ? LineBreak::CrLf
+                                  : *at == '\n' ? LineBreak::Lf
+                                                : LineBreak::Cr);
+                at += pair ? 2 : 1;
+                *out++ = u'\r';
+                *out++ = u'\n';
+                continue;
+            }
         }
         if (IsAscii(*at)) {
             *out++ = static_cast<char16_t>(*at++);
@@ -200,15 +211,64 @@ std::u16string DecodeUtf8(std::string_view bytes, std::size_t spare) {
         try {
             code = utf8::next(at, end);
         } catch (const utf8::exception&) {
-            Wipe(text);
             throw NotUtf8(static_cast<std::size_t>(sequence - bytes.data()));
         }
         code -= 0x10000;  // past U+FFFF: a surrogate pair
         *out++ = static_cast<char16_t>(0xD800 + (code >> 10));
         *out++ = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
     }
-    text.resize(static_cast<std::size_t>(out - text.data()));
+    return out;
+}
+
+// Decodes `bytes` into `text`, which has room for the result, and cuts it to
+// its length; overwrites it when the bytes are refused.
+template <bool CrLf>
+void DecodeInto(std::string_view bytes, std::u16string& text, std::vector<LineBreak>* breaks) {
+    try {
+        text.resize(
+            static_cast<std::size_t>(Decode<CrLf>(bytes, text.data(), breaks) - text.data()));
+    } catch (const NotUtf8&) {
+        Wipe(text);
+        throw;
+    }
+}
+
+// The length of the UTF-8 form of `text`: a byte for an ASCII unit, 2 for a
+// unit below U+0800, 2 for each unit of a surrogate pair and 3 for any other.
+// Sums without a branch, which the compiler turns into vector instructions.
+std::size_t Utf8Length(std::u16string_view text) {
+    std::size_t length = 0;
+    for (const char16_t unit : text) {
+        length += 1 + static_cast<std::size_t>(unit >= 0x80) +
+                  static_cast<std::size_t>(unit >= 0x800) -
+                  static_cast<std::size_t>(IsSurrogate(unit));
+    }
+    return length;
+}
+
+}  // namespace
+
+// Both conversions write into room made up front, so no copy of the text is
+// left behind by a string that grew, and no larger than needed: a page first
+// touched costs a run more than converting what it holds.
+std::u16string DecodeUtf8(std::string_view bytes) {
+    std::u16string text(bytes.size(), u'\0');  // never more units than bytes, even within a step
+    DecodeInto<false>(bytes, text, nullptr);
     return text;
+}
+
+CrLfText DecodeUtf8ToCrLf(std::string_view bytes) {
+    // A CR LF takes the place of each LF or lone CR: a unit more for each
+    // such byte at most. Counted without a branch, in vector registers.
+    std::size_t breakBytes = 0;
+    for (const char byte : bytes) {
+        breakBytes +=
+            static_cast<std::size_t>(byte == '\n') + static_cast<std::size_t>(byte == '\r');
+    }
+    CrLfText result{std::u16string(bytes.size() + breakBytes, u'\0'), {}};
+    result.breaks.reserve(breakBytes);
+    DecodeInto<true>(bytes, result.text, &result.breaks);
+    return result;
 }
 
 std::u16string DecodeUtf8Replacing(std::string_view bytes) {
@@ -225,16 +285,29 @@ std::u16string DecodeUtf8Replacing(std::string_view bytes) {
     }
 }
 
-std::string EncodeUtf8(std::u16string_view text) {
-    // An unpaired surrogate, counted as 2, is refused before it is written.
+std::string EncodeUtf8(std::u16string_view text, std::span<const LineBreak> breaks) {
+    // An unpaired surrogate, counted as 2, is refused before it is written; a
+    // line break takes at most the 2 bytes of its CR LF.
     std::string bytes(Utf8Length(text), '\0');
     char* out = bytes.data();
+    auto spelling = breaks.begin();
     try {
         for (const char16_t *at = text.data(), *end = at + text.size(); at != end;) {
-            if (StepsWork && end - at >= EncodeReach && EncodeStep(at, out)) {
+            const bool respell = spelling != breaks.end();
+            if (StepsWork && end - at >= EncodeReach &&
+                (respell ? EncodeStep<true>(at, out) : EncodeStep<false>(at, out))) {
                 continue;
             }
-            if (*at < 0x80) {
+            if (respell && *at == u'\r' && end - at > 1 && at[1] == u'\n') {
+                if (*spelling != LineBreak::Lf) {
+                    *out++ = '\r';
+                }
+                if (*spelling != LineBreak::Cr) {
+                    *out++ = '\n';
+                }
+                ++spelling;
+                at += 2;
+            } else if (*at < 0x80) {
                 *out++ = static_cast<char>(*at++);
             } else if (!IsSurrogate(*at)) {
                 std::array<char, 3> sequence{};
@@ -250,6 +323,10 @@ std::string EncodeUtf8(std::u16string_view text) {
     } catch (const utf8::invalid_utf16&) {
         Wipe(bytes);
         throw std::invalid_argument("text with an unpaired surrogate has no UTF-8 form");
+    }
+    if (spelling != breaks.end()) {
+        Wipe(bytes);
+        throw std::invalid_argument("fewer line breaks than spellings to restore");
     }
     bytes.resize(static_cast<std::size_t>(out - bytes.data()));
     return bytes;

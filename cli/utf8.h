@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "engine/line_breaks.h"
 
 namespace velk::cli {
 
@@ -23,17 +26,22 @@ private:
 // byte, a sequence cut short, also at the end, an overlong form, an encoded
 // surrogate, a value above U+10FFFF) throws NotUtf8 with the offset, counted
 // from 0, of the first byte of the first sequence that is not valid.
-// The text has room for `spare` units more, for a change that lengthens it
-// in place.
-std::u16string DecodeUtf8(std::string_view bytes, std::size_t spare = 0);
+std::u16string DecodeUtf8(std::string_view bytes);
+
+// ToCrLf(DecodeUtf8(bytes)), made in one go over the bytes: each line break
+// spelled CR LF, with the spellings it came with.
+CrLfText DecodeUtf8ToCrLf(std::string_view bytes);
 
 // The UTF-16 text of `bytes` with each byte that is not part of a valid
 // sequence taken as one U+FFFD, which no check accepts: for the PIN and the
 // options, refused by the checks as the windows would refuse what was typed.
 std::u16string DecodeUtf8Replacing(std::string_view bytes);
 
-// The UTF-8 bytes of `text`, with no byte order mark added. Throws
-// std::invalid_argument for an unpaired surrogate, which has no UTF-8 form.
-std::string EncodeUtf8(std::u16string_view text);
+// The UTF-8 bytes of `text`, with no byte order mark added, and with its
+// first CR LF pairs spelled again as `breaks` gives them, in one go: the
+// i-th CR LF becomes breaks[i], and pairs past the end of `breaks` stay.
+// Throws std::invalid_argument for an unpaired surrogate, which has no UTF-8
+// form, and when `text` holds fewer CR LF pairs than `breaks`.
+std::string EncodeUtf8(std::u16string_view text, std::span<const LineBreak> breaks = {});
 
 }  // namespace velk::cli

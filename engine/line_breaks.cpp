@@ -1,7 +1,5 @@
 #include "engine/line_breaks.h"
 
-#include <stdexcept>
-
 #include "engine/wipe.h"
 
 namespace velk {
@@ -106,36 +104,6 @@ std::size_t CrLfLength(std::u16string_view text) {
     ReadLineBreaks(text,
                    [&](LineBreak form, std::size_t) { length += form == LineBreak::CrLf ? 0 : 1; });
     return length;
-}
-
-std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak> breaks) {
-    // Never longer than `text`, so written over it from the front, a run of
-    // units between two line breaks at a time: a unit is read before it can
-    // be overwritten.
-    std::size_t read = 0;
-    std::size_t write = 0;
-    for (const LineBreak form : breaks) {
-        std::size_t pair = SkipToCrOrBelow(text, read);
-        while (pair < text.size() && !IsCrLfAt(text, pair)) {
-            pair = SkipToCrOrBelow(text, pair + 1);
-        }
-        if (pair == text.size()) {
-            Wipe(text);
-            throw std::invalid_argument("fewer line breaks than spellings to restore");
-        }
-        MoveUnits(text, write, read, pair - read);
-        write += pair - read;
-        if (form != LineBreak::Lf) {
-            text[write++] = Cr;
-        }
-        if (form != LineBreak::Cr) {
-            text[write++] = Lf;
-        }
-        read = pair + 2;
-    }
-    MoveUnits(text, write, read, text.size() - read);
-    text.resize(write + text.size() - read);
-    return text;
 }
 
 }  // namespace velk

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,14 +28,5 @@ CrLfText ToCrLf(std::u16string text);
 
 // The length of ToCrLf(text).text, without building it.
 std::size_t CrLfLength(std::u16string_view text);
-
-// Spells the line breaks of `text` again as `breaks` gives them: the i-th
-// CR LF of `text` becomes breaks[i]. A pass keeps CR and LF in their places,
-// so a pass's output has its input's CR LF pairs, and this gives the output
-// the line breaks its input came with. CR LF pairs past the end of `breaks`
-// are kept. Works in the storage of `text`, which it hands back; throws
-// std::invalid_argument, with `text` overwritten, when `text` holds fewer CR
-// LF pairs than `breaks`.
-std::u16string RestoreLineBreaks(std::u16string text, std::span<const LineBreak> breaks);
 
 }  // namespace velk

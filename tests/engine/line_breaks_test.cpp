@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 namespace velk {
 namespace {
 
@@ -18,13 +16,12 @@ struct Spelling {
 
 class LineBreaks : public ::testing::TestWithParam<Spelling> {};
 
-TEST_P(LineBreaks, BecomeCrLfAndComeBackAsTheyWere) {
+TEST_P(LineBreaks, BecomeCrLfWithTheirSpellingsKept) {
     const Spelling& s = GetParam();
     const CrLfText seen = ToCrLf(s.text);
     EXPECT_EQ(seen.text, s.crLf);
     EXPECT_EQ(seen.breaks, s.breaks);
     EXPECT_EQ(CrLfLength(s.text), s.crLf.size());
-    EXPECT_EQ(RestoreLineBreaks(seen.text, seen.breaks), s.text);
 }
 
 // clang-format off
@@ -43,14 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, LineBreaks, ::testing::Values(
              {CrLf, Lf, Cr}}),
     [](const auto& p) { return std::string(p.param.name); });
 // clang-format on
-
-// Pairs past the spellings stay CR LF, whatever lies beyond the spellings;
-// spellings past the pairs are refused.
-TEST(LineBreaks, RestoreAsManyAsBothHave) {
-    const std::vector spellings{Lf, Lf};
-    EXPECT_EQ(RestoreLineBreaks(u"a\r\nb\r\nc", std::span(spellings).first(1)), u"a\nb\r\nc");
-    EXPECT_THROW(RestoreLineBreaks(u"one\r\ntwo", std::vector{Lf, Lf}), std::invalid_argument);
-}
 
 }  // namespace
 }  // namespace velk
