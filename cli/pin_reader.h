@@ -14,11 +14,13 @@ public:
 };
 
 // The bytes of the open descriptor `fd` up to its first line feed or its end,
-// without the line feed and a carriage return before it. Reads byte by byte,
-// so what follows the line stays unread (the text may follow the PIN on
-// standard input), and stops after MaxPinLineBytes, far more than any PIN
-// the checks accept. Throws PinUnavailable when `fd` is not open or a read
-// fails.
+// without the line feed and a carriage return before it. What follows a line
+// of ShortestPinLine bytes or more stays unread (the text may follow the PIN
+// on standard input); of a shorter line, which holds no PIN the checks
+// accept, a read may take a few bytes more. Stops after MaxPinLineBytes, far
+// more than any PIN the checks accept. Throws PinUnavailable when `fd` is not
+// open or a read fails.
+inline constexpr std::size_t ShortestPinLine = 9;  // eight digits and LF
 inline constexpr std::size_t MaxPinLineBytes = 1024;
 std::string ReadPinLine(int fd);
 

@@ -226,6 +226,20 @@ TEST(Program, GivesLfAndCrLfTextsOneCipherEachWithItsOwnLineBreaks) {
     EXPECT_EQ(RunProgram("--classic", "12345678", "ab\r\ncd\r\n").out, "Ml\r\nl$\r\n");
 }
 
+// As `type pin.txt letter.txt | velk-encrypt-decrypt --pin-fd 0` hands them
+// over: the PIN line is read to its end and no further.
+TEST(Program, TakesThePinLineAndTheTextAfterItFromOneDescriptor) {
+    const std::string cipher = RunProgram("", "12345678", Plain).out;
+    for (const std::string pinLine : {"12345678\n", "12345678\r\n"}) {
+        const int in = InputFile();
+        const std::string input = pinLine + Plain;
+        ASSERT_EQ(write(in, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+        lseek(in, 0, SEEK_SET);
+        EXPECT_EQ(RunProgramOn(in, "--pin-fd " + std::to_string(in), std::nullopt).out, cipher);
+        close(in);
+    }
+}
+
 // The longest text of 3-byte characters is taken, from a file or, in
 // pieces, from a pipe; one byte more is refused once read.
 TEST(Program, ReadsNoFurtherThanTheLongestTextCanReach) {
