@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,28 +94,29 @@ std::u16string Work(const Options& options, RunInput& input, std::u16string text
 }
 
 // UTF-8 takes at most 3 bytes for each UTF-16 unit, so an input longer than
-// this cannot be a text a pass takes.
-constexpr std::size_t MaxInputBytes = std::size_t{3} * MaxTextLength;
+// this cannot be a text a pass takes, and a result is never longer.
+constexpr std::size_t MaxBytes = std::size_t{3} * MaxTextLength;
 
-// The bytes of the input, in room made up front (a buffer that grew would
-// leave copies behind) and left as it comes, so that only the pages the
-// input fills are touched: a page first touched costs a run more than what
-// it holds. What was read is overwritten when it goes.
-class Input {
+// The bytes of the input and then of the result, in one room made up front
+// (a buffer that grew would leave copies behind) and left as it comes, so
+// that only the pages the bytes fill are touched, and the result's mostly
+// the input's: a page first touched costs a run more than what it holds.
+// The bytes are overwritten when they go.
+class Bytes {
 public:
-    Input() = default;
-    Input(const Input&) = delete;
-    Input& operator=(const Input&) = delete;
-    ~Input() { Release(); }
+    Bytes() = default;
+    Bytes(const Bytes&) = delete;
+    Bytes& operator=(const Bytes&) = delete;
+    ~Bytes() { WipeBytes(room_.get(), size_); }
 
-    std::string_view Bytes() const { return {room_.get(), size_}; }
+    std::string_view View() const { return {room_.get(), size_}; }
 
-    // Reads `in` up to its end, or up to the first byte past MaxInputBytes,
-    // so that a huge input is refused without being read whole. Gives the
+    // Reads `in` up to its end, or up to the first byte past MaxBytes, so
+    // that a huge input is refused without being read whole. Gives the
     // refusal when a read fails or that byte comes.
     std::optional<std::string> Read(int in) {
-        while (size_ <= MaxInputBytes) {
-            const std::ptrdiff_t n = ReadSome(in, room_.get() + size_, MaxInputBytes + 1 - size_);
+        while (size_ <= MaxBytes) {
+            const std::ptrdiff_t n = ReadSome(in, room_.get() + size_, MaxBytes + 1 - size_);
             if (n < 0) {
                 const int error = errno;
                 return "The Txt Could Not Be Read: " + std::string(std::strerror(error));
@@ -127,15 +129,16 @@ public:
         return std::string(TextTooLongRefusal);
     }
 
-    void Release() {
-        if (room_) {
-            WipeBytes(room_.get(), size_);
-            room_.reset();
-        }
+    // Replaces the bytes with the UTF-8 form of `text`, which fits a pass,
+    // with its line breaks spelled as `breaks` gives them.
+    void Encode(std::u16string_view text, std::span<const LineBreak> breaks) {
+        const std::size_t size = EncodeUtf8(text, breaks, {room_.get(), MaxBytes + 1});
+        WipeBytes(room_.get() + size, size_ > size ? size_ - size : 0);
+        size_ = size;
     }
 
 private:
-    std::unique_ptr<char[]> room_ = std::make_unique_for_overwrite<char[]>(MaxInputBytes + 1);
+    std::unique_ptr<char[]> room_ = std::make_unique_for_overwrite<char[]>(MaxBytes + 1);
     std::size_t size_ = 0;
 };
 
@@ -206,8 +209,8 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
         return Refuse(err, *refusal);
     }
 
-    Input input;
-    if (const std::optional<std::string> refusal = input.Read(in)) {
+    Bytes bytes;
+    if (const std::optional<std::string> refusal = bytes.Read(in)) {
         return Refuse(err, *refusal);
     }
     // The passes see every line break as CR LF; the result gets each one
@@ -215,19 +218,18 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
     CrLfText crLf;
     const WipedAtEnd wipeCrLf(crLf.text);
     try {
-        crLf = DecodeUtf8ToCrLf(input.Bytes());
+        crLf = DecodeUtf8ToCrLf(bytes.View());
     } catch (const NotUtf8& e) {
         return Refuse(err, "The Txt Is Not UTF-8 From Byte Offset " + std::to_string(e.offset()));
     }
-    input.Release();
     if (!FitsPass(crLf.text.size())) {
         return Refuse(err, TextTooLongRefusal);
     }
 
     std::u16string worked = Work(options, run, std::move(crLf.text));
     const WipedAtEnd wipeWorked(worked);
-    std::string result = EncodeUtf8(worked, crLf.breaks);
-    const WipedAtEnd wipeResult(result);
+    bytes.Encode(worked, crLf.breaks);
+    const std::string_view result = bytes.View();
     out.write(result.data(), static_cast<std::streamsize>(result.size()));
     out.flush();
     if (!out) {

@@ -246,6 +246,52 @@ std::size_t Utf8Length(std::u16string_view text) {
     return length;
 }
 
+// Writes EncodeUtf8(text, breaks) to `room`, which has at least as many bytes
+// as Utf8Length(text); gives how many it wrote.
+std::size_t Encode(std::u16string_view text, std::span<const LineBreak> breaks,
+                   std::span<char> room) {
+    char* out = room.data();
+    auto spelling = breaks.begin();
+    try {
+        for (const char16_t *at = text.data(), *end = at + text.size(); at != end;) {
+            const bool respell = spelling != breaks.end();
+            if (StepsWork && end - at >= EncodeReach &&
+                (respell ? EncodeStep<true>(at, out) : EncodeStep<false>(at, out))) {
+                continue;
+            }
+            if (respell && *at == u'\r' && end - at > 1 && at[1] == u'\n') {
+                if (*spelling != LineBreak::Lf) {
+                    *out++ = '\r';
+                }
+                if (*spelling != LineBreak::Cr) {
+                    *out++ = '\n';
+                }
+                ++spelling;
+                at += 2;
+            } else if (*at < 0x80) {
+                *out++ = static_cast<char>(*at++);
+            } else if (!IsSurrogate(*at)) {
+                std::array<char, 3> sequence{};
+                const int length = PutBmpUnit(*at++, sequence.data());
+                out = std::copy_n(sequence.begin(), length, out);
+            } else {
+                // With the unit after it: a pair, or else refused.
+                const auto units = std::min<std::ptrdiff_t>(2, end - at);
+                out = utf8::utf16to8(at, at + units, out);
+                at += units;
+            }
+        }
+    } catch (const utf8::invalid_utf16&) {
+        WipeBytes(room.data(), room.size());
+        throw std::invalid_argument("text with an unpaired surrogate has no UTF-8 form");
+    }
+    if (spelling != breaks.end()) {
+        WipeBytes(room.data(), room.size());
+        throw std::invalid_argument("fewer line breaks than spellings to restore");
+    }
+    return static_cast<std::size_t>(out - room.data());
+}
+
 }  // namespace
 
 // Both conversions write into room made up front, so no copy of the text is
@@ -289,47 +335,16 @@ std::string EncodeUtf8(std::u16string_view text, std::span<const LineBreak> brea
     // An unpaired surrogate, counted as 2, is refused before it is written; a
     // line break takes at most the 2 bytes of its CR LF.
     std::string bytes(Utf8Length(text), '\0');
-    char* out = bytes.data();
-    auto spelling = breaks.begin();
-    try {
-        for (const char16_t *at = text.data(), *end = at + text.size(); at != end;) {
-            const bool respell = spelling != breaks.end();
-            if (StepsWork && end - at >= EncodeReach &&
-                (respell ? EncodeStep<true>(at, out) : EncodeStep<false>(at, out))) {
-                continue;
-            }
-            if (respell && *at == u'\r' && end - at > 1 && at[1] == u'\n') {
-                if (*spelling != LineBreak::Lf) {
-                    *out++ = '\r';
-                }
-                if (*spelling != LineBreak::Cr) {
-                    *out++ = '\n';
-                }
-                ++spelling;
-                at += 2;
-            } else if (*at < 0x80) {
-                *out++ = static_cast<char>(*at++);
-            } else if (!IsSurrogate(*at)) {
-                std::array<char, 3> sequence{};
-                const int length = PutBmpUnit(*at++, sequence.data());
-                out = std::copy_n(sequence.begin(), length, out);
-            } else {
-                // With the unit after it: a pair, or else refused.
-                const auto units = std::min<std::ptrdiff_t>(2, end - at);
-                out = utf8::utf16to8(at, at + units, out);
-                at += units;
-            }
-        }
-    } catch (const utf8::invalid_utf16&) {
-        Wipe(bytes);
-        throw std::invalid_argument("text with an unpaired surrogate has no UTF-8 form");
-    }
-    if (spelling != breaks.end()) {
-        Wipe(bytes);
-        throw std::invalid_argument("fewer line breaks than spellings to restore");
-    }
-    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
+    bytes.resize(Encode(text, breaks, bytes));
     return bytes;
+}
+
+std::size_t EncodeUtf8(std::u16string_view text, std::span<const LineBreak> breaks,
+                       std::span<char> room) {
+    if (room.size() / 3 < text.size()) {
+        throw std::length_error("no room for the UTF-8 form of the text");
+    }
+    return Encode(text, breaks, room);
 }
 
 }  // namespace velk::cli

@@ -44,4 +44,10 @@ std::u16string DecodeUtf8Replacing(std::string_view bytes);
 // form, and when `text` holds fewer CR LF pairs than `breaks`.
 std::string EncodeUtf8(std::u16string_view text, std::span<const LineBreak> breaks = {});
 
+// EncodeUtf8(text, breaks) written to `room`, which has at least 3 bytes for
+// each unit of `text`, the most any text takes; gives how many it wrote.
+// Throws as EncodeUtf8, with `room` overwritten.
+std::size_t EncodeUtf8(std::u16string_view text, std::span<const LineBreak> breaks,
+                       std::span<char> room);
+
 }  // namespace velk::cli
