@@ -1,5 +1,7 @@
 #include "engine/line_breaks.h"
 
+#include <algorithm>
+
 #include "engine/wipe.h"
 
 namespace velk {
@@ -51,51 +53,25 @@ void ReadLineBreaks(std::u16string_view text, OnBreak onBreak) {
     }
 }
 
-// Moves `count` units from `from` to `to` within one string; the spans may
-// overlap.
-void MoveUnits(std::u16string& text, std::size_t to, std::size_t from, std::size_t count) {
-    if (to != from) {
-        std::char_traits<char16_t>::move(text.data() + to, text.data() + from, count);
-    }
-}
-
 }  // namespace
 
 CrLfText ToCrLf(std::u16string text) {
     CrLfText result;
-    std::vector<std::size_t> places;
-    std::size_t length = text.size();
-    ReadLineBreaks(text, [&](LineBreak form, std::size_t place) {
+    result.text.resize(CrLfLength(text));  // made up front, so that it never grows
+    auto out = result.text.begin();
+    const std::u16string_view units(text);
+    std::size_t read = 0;
+    // A run of units between two line breaks at a time.
+    ReadLineBreaks(units, [&](LineBreak form, std::size_t place) {
+        const std::u16string_view run = units.substr(read, place - read);
+        out = std::copy(run.begin(), run.end(), out);
+        *out++ = Cr;
+        *out++ = Lf;
         result.breaks.push_back(form);
-        places.push_back(place);
-        length += form == LineBreak::CrLf ? 0 : 1;
+        read = place + (form == LineBreak::CrLf ? 2 : 1);
     });
-    if (length == text.size()) {  // every line break CR LF already
-        result.text = std::move(text);
-        return result;
-    }
-    if (text.capacity() < length) {
-        std::u16string room;
-        room.reserve(length);
-        room = text;
-        Wipe(text);
-        text.swap(room);
-    }
-    // Written over itself from the back, where it grows, a run of units
-    // between two line breaks at a time: a unit is read before it can be
-    // overwritten.
-    std::size_t read = text.size();
-    text.resize(length);
-    std::size_t write = length;
-    for (std::size_t b = places.size(); b-- > 0;) {
-        const std::size_t after = places[b] + (result.breaks[b] == LineBreak::CrLf ? 2 : 1);
-        write -= read - after;
-        MoveUnits(text, write, after, read - after);
-        text[--write] = Lf;
-        text[--write] = Cr;
-        read = places[b];
-    }
-    result.text = std::move(text);
+    std::copy(units.begin() + static_cast<std::ptrdiff_t>(read), units.end(), out);
+    Wipe(text);
     return result;
 }
 

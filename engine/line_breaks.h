@@ -21,9 +21,7 @@ struct CrLfText {
     std::u16string text;
     std::vector<LineBreak> breaks;
 };
-// Works in the storage of `text`, grown where it has the room, or else moved
-// to room of its own with the old storage overwritten: no copy of the text
-// is left behind.
+// Overwrites `text` once it is copied: no copy of the text is left behind.
 CrLfText ToCrLf(std::u16string text);
 
 // The length of ToCrLf(text).text, without building it.
