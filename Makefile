@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 PACKAGED = VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt velk_packaging_files
 
-.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows test-web windows web package fuzz lint bench clean
+.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows test-web windows web package fuzz lint lint-trixie bench clean
 
 all: build
 
@@ -91,6 +91,11 @@ test-web: build web
 
 lint: build/asan/build.ninja
 	tools/lint build/asan
+
+# The same with Debian 13's compilers and checkers, in a Debian 13 root of
+# its own (tools/lint-trixie); not part of make test.
+lint-trixie:
+	tools/lint-trixie
 
 build/fuzz/build.ninja: CMakePresets.json
 	cmake --preset fuzz
