@@ -89,8 +89,11 @@ web: build/web/build.ninja
 test-web: build web
 	ctest --preset web
 
-lint: build/asan/build.ninja
-	tools/lint build/asan
+# Every file by a tool of its language; clang-tidy over the compile commands
+# of the Linux build with everything and of the Windows build.
+LINT_BUILDS = build/asan build/windows
+lint: $(LINT_BUILDS:%=%/build.ninja)
+	tools/lint $(LINT_BUILDS)
 
 build/fuzz/build.ninja: CMakePresets.json
 	cmake --preset fuzz

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 #include <vector>
 
 #include "engine/run_input.h"
@@ -165,9 +166,9 @@ void MainWindow::CreateControls() {
 void MainWindow::OrderForScreenReaders() {
     const std::vector<ui::ControlSpec> specs = ui::Controls(edition_);
     std::vector<HWND> order;  // from the top
-    for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) {
-        if (spec->kind == ui::ControlKind::Label && !spec->names) {
-            order.push_back(Control(spec->id));
+    for (const ui::ControlSpec& spec : std::views::reverse(specs)) {
+        if (spec.kind == ui::ControlKind::Label && !spec.names) {
+            order.push_back(Control(spec.id));
         }
     }
     for (const ui::ControlSpec& spec : specs) {
