@@ -6,6 +6,11 @@ PACKAGED = VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt velk_pac
 
 all: build
 
+# One goal at a time, also under make -j: each build and test step runs
+# $(JOBS) jobs of its own, and two of them at once would race for the same
+# build directory (lint configures the one test-asan builds).
+.NOTPARALLEL:
+
 # Packages are installed here, by make run and make test, and by nothing
 # else: what building and starting the windows needs, and what everything
 # else needs.
