@@ -103,11 +103,14 @@ lint: $(LINT_BUILDS:%=%/build.ninja)
 build/fuzz/build.ninja: CMakePresets.json
 	cmake --preset fuzz
 
-# The fuzzer runs SECONDS seconds over a copy of its committed corpus.
+# A fuzzer, FUZZER=engine (the cipher) or FUZZER=cli (the command line's
+# UTF-8 and PIN reader), runs SECONDS seconds over a copy of its committed
+# corpus.
+FUZZER ?= engine
 SECONDS ?= 300
 fuzz: build/fuzz/build.ninja
-	cmake --build --preset fuzz -j $(JOBS)
-	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_engine_fuzzer $(SECONDS)
+	cmake --build --preset fuzz -j $(JOBS) --target velk_$(FUZZER)_fuzzer
+	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_$(FUZZER)_fuzzer $(SECONDS)
 
 bench: build/release/build.ninja web
 	cmake --build --preset release -j $(JOBS)
