@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 #include <vector>
 
 #include "engine/run_input.h"
@@ -166,11 +165,12 @@ void MainWindow::CreateControls() {
 void MainWindow::OrderForScreenReaders() {
     const std::vector<ui::ControlSpec> specs = ui::Controls(edition_);
     std::vector<HWND> order;  // from the top
-    for (const ui::ControlSpec& spec : std::views::reverse(specs)) {
+    for (const ui::ControlSpec& spec : specs) {
         if (spec.kind == ui::ControlKind::Label && !spec.names) {
             order.push_back(Control(spec.id));
         }
     }
+    std::reverse(order.begin(), order.end());
     for (const ui::ControlSpec& spec : specs) {
         if (spec.kind == ui::ControlKind::Label) {
             continue;
