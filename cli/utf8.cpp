@@ -196,12 +196,9 @@ char16_t* Decode(std::string_view bytes, char16_t* out, std::vector<LineBreak>* 
             continue;
         }
         if constexpr (CrLf) {
-            if (*at == '\n' || *at == '\r') {
-                const bool pair = *at == '\r' && end - at > 1 && at[1] == '\n';
-                breaks->push_back(pair          ? LineBreak::CrLf
-                                  : *at == '\n' ? LineBreak::Lf
-                                                : LineBreak::Cr);
-                at += pair ? 2 : 1;
+            if (const LineBreakAt found = LineBreakAtStart(at, end); found.length != 0) {
+                breaks->push_back(found.form);
+                at += found.length;
                 *out++ = u'\r';
                 *out++ = u'\n';
                 continue;
