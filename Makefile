@@ -6,6 +6,11 @@ PACKAGED = VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt velk_pac
 
 all: build
 
+# One goal at a time, also under make -j: each build and test step runs
+# $(JOBS) jobs of its own, and two of them at once would race for the same
+# build directory (lint configures the one test-asan builds).
+.NOTPARALLEL:
+
 # Packages are installed here, by make run and make test, and by nothing
 # else: what building and starting the windows needs, and what everything
 # else needs.
@@ -89,8 +94,11 @@ web: build/web/build.ninja
 test-web: build web
 	ctest --preset web
 
-lint: build/asan/build.ninja
-	tools/lint build/asan
+# Every file by a tool of its language; clang-tidy over the compile commands
+# of the Linux build with everything and of the Windows build.
+LINT_BUILDS = build/asan build/windows
+lint: $(LINT_BUILDS:%=%/build.ninja)
+	tools/lint $(LINT_BUILDS)
 
 # The same with Debian 13's compilers and checkers, in a Debian 13 root of
 # its own (tools/lint-trixie); not part of make test.
@@ -100,11 +108,14 @@ lint-trixie:
 build/fuzz/build.ninja: CMakePresets.json
 	cmake --preset fuzz
 
-# The fuzzer runs SECONDS seconds over a copy of its committed corpus.
+# A fuzzer, FUZZER=engine (the cipher) or FUZZER=cli (the command line's
+# UTF-8 and PIN reader), runs SECONDS seconds over a copy of its committed
+# corpus.
+FUZZER ?= engine
 SECONDS ?= 300
 fuzz: build/fuzz/build.ninja
-	cmake --build --preset fuzz -j $(JOBS)
-	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_engine_fuzzer $(SECONDS)
+	cmake --build --preset fuzz -j $(JOBS) --target velk_$(FUZZER)_fuzzer
+	tests/fuzz/run_fuzzer.sh build/fuzz/tests/fuzz/velk_$(FUZZER)_fuzzer $(SECONDS)
 
 bench: build/release/build.ninja web
 	cmake --build --preset release -j $(JOBS)

@@ -205,7 +205,7 @@ int RunCommand(int argc, const char* const* argv, int in, std::ostream& out, std
             run.keyTexts.push_back(DecodeUtf8Replacing(key));
         }
     }
-    if (const auto refusal = CheckRunInput(run)) {
+    if (const auto refusal = RunInputRefusal(run)) {
         return Refuse(err, *refusal);
     }
 

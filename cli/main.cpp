@@ -3,7 +3,7 @@
 
 #include "cli/command.h"
 #include "cli/system.h"
-#include "engine/process_guard.h"
+#include "platform/process_guard.h"
 
 int main(int argc, char* argv[]) {
     velk::DisableCoreDumps();

@@ -39,6 +39,24 @@ unsigned Byte(const char* at) {
 // little-endian machine; elsewhere every character takes the slower way.
 constexpr bool StepsWork = std::endian::native == std::endian::little;
 
+// A step looks for the end of its run in two words: so many bytes when
+// decoding, so many units when encoding. After the run it reads the
+// longest sequence it takes at once, and it writes as far as it reads.
+constexpr std::ptrdiff_t WordsPerStep = 2;
+constexpr std::ptrdiff_t DecodeRun = WordsPerStep * sizeof(std::uint64_t);
+constexpr std::ptrdiff_t EncodeRun = WordsPerStep * sizeof(std::uint64_t) / sizeof(char16_t);
+constexpr std::ptrdiff_t LongestBmpSequence = 3;
+// How many bytes or units a step needs ahead of it: it reads and writes no
+// further.
+constexpr std::ptrdiff_t DecodeReach = DecodeRun + LongestBmpSequence;
+constexpr std::ptrdiff_t EncodeReach = EncodeRun + LongestBmpSequence;
+// The rooms are made for at least a unit for each byte decoded and a byte
+// for each unit encoded, from wherever a step starts to the end: so a step
+// writes no more than it needs ahead, its copy of a whole run and the
+// character after it.
+static_assert(DecodeRun + 1 <= DecodeReach, "a run's units and a character's unit");
+static_assert(EncodeRun + LongestBmpSequence <= EncodeReach, "a run's bytes and a character's");
+
 std::uint64_t Word(const void* at) {
     std::uint64_t word = 0;
     std::memcpy(&word, at, sizeof word);
@@ -79,13 +97,13 @@ int RunLength(const Unit* at) {
 
 // Copies without a branch, which the compiler turns into vector instructions.
 void WidenAscii(const char* from, char16_t* to) {
-    for (std::ptrdiff_t k = 0; k < 16; ++k) {
+    for (std::ptrdiff_t k = 0; k < DecodeRun; ++k) {
         to[k] = static_cast<char16_t>(Byte(from + k));
     }
 }
 
 void NarrowAscii(const char16_t* from, char* to) {
-    for (std::ptrdiff_t k = 0; k < 8; ++k) {
+    for (std::ptrdiff_t k = 0; k < EncodeRun; ++k) {
         to[k] = static_cast<char>(from[k]);
     }
 }
@@ -123,15 +141,10 @@ int PutBmpUnit(unsigned unit, char* out) {
     return 2 + static_cast<int>(three);
 }
 
-// How many bytes or units a step needs ahead of it: it reads and writes no
-// further.
-constexpr std::ptrdiff_t DecodeReach = 16 + 3;
-constexpr std::ptrdiff_t EncodeReach = 8 + 3;
-
 // One step of decoding at `at`, which has DecodeReach bytes after it, to
-// `out`: the run of up to 16 bytes there (all 16 are copied, as far as the
-// run goes counted), then the character of two or three bytes after a run
-// cut short. False, with `at` and `out` past the run, when the byte after it
+// `out`: the run of up to DecodeRun bytes there (all of them are copied, as
+// far as the run goes counted), then the character of two or three bytes
+// after a run cut short. False, with `at` and `out` past the run, when the byte after it
 // begins anything else, for the caller to take.
 template <bool AtControls>
 bool DecodeStep(const char*& at, char16_t*& out) {
@@ -139,7 +152,7 @@ bool DecodeStep(const char*& at, char16_t*& out) {
     const int run = RunLength<AtControls>(at);
     at += run;
     out += run;
-    const bool more = run < 16;
+    const bool more = run < DecodeRun;
     const BmpSequence next = BmpSequenceOf(Byte(at), Byte(at + 1), Byte(at + 2));
     if (more && next.length == 0) {
         return false;
@@ -152,14 +165,14 @@ bool DecodeStep(const char*& at, char16_t*& out) {
 
 // One step of encoding at `at`, which has EncodeReach units after it, to
 // `out`, which has room for what they take: as DecodeStep, with runs of up
-// to 8 units.
+// to EncodeRun units.
 template <bool AtControls>
 bool EncodeStep(const char16_t*& at, char*& out) {
     NarrowAscii(at, out);
     const int run = RunLength<AtControls>(at);
     at += run;
     out += run;
-    if (run == 8) {
+    if (run == EncodeRun) {
         return true;
     }
     if (*at < 0x80 || IsSurrogate(*at)) {
@@ -183,12 +196,9 @@ char16_t* Decode(std::string_view bytes, char16_t* out, std::vector<LineBreak>* 
             continue;
         }
         if constexpr (CrLf) {
-            if (*at == '\n' || *at == '\r') {
-                const bool pair = *at == '\r' && end - at > 1 && at[1] == '\n';
-                breaks->push_back(pair          ? LineBreak::CrLf
-                                  : *at == '\n' ? LineBreak::Lf
-                                                : LineBreak::Cr);
-                at += pair ? 2 : 1;
+            if (const LineBreakAt found = LineBreakAtStart(at, end); found.length != 0) {
+                breaks->push_back(found.form);
+                at += found.length;
                 *out++ = u'\r';
                 *out++ = u'\n';
                 continue;
@@ -212,6 +222,12 @@ char16_t* Decode(std::string_view bytes, char16_t* out, std::vector<LineBreak>* 
             code = utf8::next(at, end);
         } catch (const utf8::exception&) {
             throw NotUtf8(static_cast<std::size_t>(sequence - bytes.data()));
+        }
+        // BmpSequenceOf takes every valid character below U+10000; should it
+        // leave one to UTF8-CPP, that one is a unit of its own, not a pair.
+        if (code < 0x10000) {
+            *out++ = static_cast<char16_t>(code);
+            continue;
         }
         code -= 0x10000;  // past U+FFFF: a surrogate pair
         *out++ = static_cast<char16_t>(0xD800 + (code >> 10));

@@ -32,23 +32,16 @@ std::size_t SkipToCrOrBelow(std::u16string_view text, std::size_t from) {
     return from;
 }
 
-bool IsCrLfAt(std::u16string_view text, std::size_t i) {
-    return text[i] == Cr && i + 1 < text.size() && text[i + 1] == Lf;
-}
-
-// Calls `onBreak(form, place)` for each line break of `text`, in order, with
+// Calls `onBreak(found, place)` for each line break of `text`, in order, with
 // the place of its first unit.
 template <class OnBreak>
 void ReadLineBreaks(std::u16string_view text, OnBreak onBreak) {
     for (std::size_t i = SkipToCrOrBelow(text, 0); i < text.size();
          i = SkipToCrOrBelow(text, i + 1)) {
-        if (text[i] == Lf) {
-            onBreak(LineBreak::Lf, i);
-        } else if (IsCrLfAt(text, i)) {
-            onBreak(LineBreak::CrLf, i);
-            ++i;
-        } else if (text[i] == Cr) {
-            onBreak(LineBreak::Cr, i);
+        const LineBreakAt found = LineBreakAtStart(text.data() + i, text.data() + text.size());
+        if (found.length != 0) {
+            onBreak(found, i);
+            i += static_cast<std::size_t>(found.length) - 1;
         }
     }
 }
@@ -62,13 +55,13 @@ CrLfText ToCrLf(std::u16string text) {
     const std::u16string_view units(text);
     std::size_t read = 0;
     // A run of units between two line breaks at a time.
-    ReadLineBreaks(units, [&](LineBreak form, std::size_t place) {
+    ReadLineBreaks(units, [&](LineBreakAt found, std::size_t place) {
         const std::u16string_view run = units.substr(read, place - read);
         out = std::copy(run.begin(), run.end(), out);
         *out++ = Cr;
         *out++ = Lf;
-        result.breaks.push_back(form);
-        read = place + (form == LineBreak::CrLf ? 2 : 1);
+        result.breaks.push_back(found.form);
+        read = place + static_cast<std::size_t>(found.length);
     });
     std::copy(units.begin() + static_cast<std::ptrdiff_t>(read), units.end(), out);
     Wipe(text);
@@ -77,8 +70,10 @@ CrLfText ToCrLf(std::u16string text) {
 
 std::size_t CrLfLength(std::u16string_view text) {
     std::size_t length = text.size();
-    ReadLineBreaks(text,
-                   [&](LineBreak form, std::size_t) { length += form == LineBreak::CrLf ? 0 : 1; });
+    // Each becomes the two units of CR LF.
+    ReadLineBreaks(text, [&](LineBreakAt found, std::size_t) {
+        length += 2 - static_cast<std::size_t>(found.length);
+    });
     return length;
 }
 

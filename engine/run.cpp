@@ -3,26 +3,8 @@
 #include <stdexcept>
 
 #include "engine/key_preparation.h"
-#include "engine/run_input.h"
-#include "engine/wipe.h"
 
 namespace velk {
-
-void Wipe(RunInput& input) {
-    Wipe(input.pin);
-    Wipe(input.keyTexts);
-}
-
-std::optional<std::string_view> CheckRunInput(const RunInput& input) {
-    const RunInputCheck check = ValidateRunInput(input.pin, input.keyTexts);
-    if (check != RunInputCheck::Ok) {
-        return RefusalMessage(check);
-    }
-    if (!ReadPassCount(input.passes)) {
-        return PassCountRefusal;
-    }
-    return std::nullopt;
-}
 
 void KeySource::PreparePass(CipherState& state, const RunInput& input) const {
     if (library_ != nullptr) {

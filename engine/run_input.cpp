@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "engine/wipe.h"
+
 namespace velk {
 
 namespace {
@@ -65,6 +67,22 @@ RunInputCheck ValidateRunInput(std::u16string_view pin, std::span<const std::u16
         }
     }
     return RunInputCheck::Ok;
+}
+
+void Wipe(RunInput& input) {
+    Wipe(input.pin);
+    Wipe(input.keyTexts);
+}
+
+std::optional<std::string_view> RunInputRefusal(const RunInput& input) {
+    const RunInputCheck check = ValidateRunInput(input.pin, input.keyTexts);
+    if (check != RunInputCheck::Ok) {
+        return RefusalMessage(check);
+    }
+    if (!ReadPassCount(input.passes)) {
+        return PassCountRefusal;
+    }
+    return std::nullopt;
 }
 
 PinOffsets ReadPinOffsets(std::u16string_view pin) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/cipher_state.h"
 
@@ -38,11 +39,31 @@ constexpr bool AllAsciiDigits(std::u16string_view text) {
     return true;
 }
 
-// The first failing check decides: PinEmpty, then KeysTheSame (pairs 1-2,
-// 1-3, 1-4, 2-3, 2-4, 3-4), then PinLength, then PinNotDigits, then
-// KeyNotValid. With no key texts (fixed keys) the key checks find nothing.
+// What a run is asked with, as the window's controls show it or as the
+// command line gives it.
+struct RunInput {
+    std::u16string pin;
+    // The key pickers' texts, "01" to "99", one for each key slot; none
+    // where an edition's keys are fixed.
+    std::vector<std::u16string> keyTexts;
+    std::u16string passes;  // "01" to "256"
+};
+
+// Overwrites the PIN and the key texts.
+void Wipe(RunInput& input);
+
+// The part of the check of a run's input on the PIN and the key texts. The
+// first failing check decides: PinEmpty, then KeysTheSame (pairs 1-2, 1-3,
+// 1-4, 2-3, 2-4, 3-4), then PinLength, then PinNotDigits, then KeyNotValid.
+// With no key texts (fixed keys) the key checks find nothing.
 RunInputCheck ValidateRunInput(std::u16string_view pin,
                                std::span<const std::u16string> keyTexts = {});
+
+// The whole check of a run's input, the first that fails deciding:
+// ValidateRunInput's part, then the number of passes. The message that
+// refuses the run, or nothing when it may start. The text is checked apart
+// (FitsPass), once it is read.
+std::optional<std::string_view> RunInputRefusal(const RunInput& input);
 
 // The four offsets of a PIN that ValidateRunInput accepted: pairs 1-2, 3-4,
 // 5-6, 7-8 as decimal numbers. Throws std::invalid_argument for any other PIN.

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "engine/process_guard.h"
+#include "platform/process_guard.h"
 #include "qt/main_window.h"
 #include "qt/qt_desktop.h"
 

@@ -64,7 +64,7 @@ void CipherWindow::RunPasses(Direction direction) {
     // controls' own storage and the copies a windowing layer makes on its way.
     RunInput input{window_.text(Control::txtKey), KeyTexts(), window_.text(Control::Combo1)};
     const WipedAtEnd wipeInput(input);
-    if (const auto refusal = CheckRunInput(input)) {
+    if (const auto refusal = RunInputRefusal(input)) {
         Refuse(*refusal);
         return;
     }

@@ -2,7 +2,7 @@
 // handlers reachable from the page's events.
 #pragma once
 
-#include "engine/process_guard.h"
+#include "platform/process_guard.h"
 #include "ui/cipher_window.h"
 #include "web/web_desktop.h"
 #include "web/web_window.h"

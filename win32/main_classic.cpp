@@ -2,7 +2,8 @@
 #include "classic/form1.h"
 #include "win32/program.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    return velk::win32::RunProgram<velk::classic::Form1>(instance, velk::classic::ClassicEdition(),
-                                                         showCommand);
+// The parameters named as winbase.h declares them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
+    return velk::win32::RunProgram<velk::classic::Form1>(hInstance, velk::classic::ClassicEdition(),
+                                                         nShowCmd);
 }

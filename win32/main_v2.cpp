@@ -2,7 +2,7 @@
 #include "ui/form1.h"
 #include "win32/program.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    return velk::win32::RunProgram<velk::ui::Form1>(instance, velk::ui::SecondEdition(),
-                                                    showCommand);
+// The parameters named as winbase.h declares them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
+    return velk::win32::RunProgram<velk::ui::Form1>(hInstance, velk::ui::SecondEdition(), nShowCmd);
 }

@@ -165,11 +165,12 @@ void MainWindow::CreateControls() {
 void MainWindow::OrderForScreenReaders() {
     const std::vector<ui::ControlSpec> specs = ui::Controls(edition_);
     std::vector<HWND> order;  // from the top
-    for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) {
-        if (spec->kind == ui::ControlKind::Label && !spec->names) {
-            order.push_back(Control(spec->id));
+    for (const ui::ControlSpec& spec : specs) {
+        if (spec.kind == ui::ControlKind::Label && !spec.names) {
+            order.push_back(Control(spec.id));
         }
     }
+    std::reverse(order.begin(), order.end());
     for (const ui::ControlSpec& spec : specs) {
         if (spec.kind == ui::ControlKind::Label) {
             continue;

@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include "engine/process_guard.h"
+#include "platform/process_guard.h"
 #include "win32/main_window.h"
 #include "win32/win32_desktop.h"
 

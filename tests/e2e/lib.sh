@@ -22,10 +22,12 @@ start_xvfb() {
     pids+=($!)
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
+    DISPLAY=":$(head -n 1 "$work/display")"
+    export DISPLAY QT_QPA_PLATFORM=xcb
     unset QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY QT_STYLE_OVERRIDE
     # In the sanitizer build: system libraries' leaks are not the program's.
-    export LSAN_OPTIONS="suppressions=$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../sanitizer/lsan.supp"
+    LSAN_OPTIONS="suppressions=$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../sanitizer/lsan.supp"
+    export LSAN_OPTIONS
     mkdir -m 700 "$work/runtime" && export XDG_RUNTIME_DIR="$work/runtime"
 }
 

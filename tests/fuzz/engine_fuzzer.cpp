@@ -1,34 +1,26 @@
 // libFuzzer target for the cipher engine: from any PIN, four library keys
 // and text, one fast pass leaves exactly what the literal reference leaves,
-// in both directions, and each direction undoes the other. A broken property
-// aborts, which libFuzzer reports with its input.
+// in both directions, and each direction undoes the other.
 //
 // Input: bytes 0-7 the PIN digits ('0' + byte % 10), bytes 8-11 the key
 // numbers (1 + byte % 99, equal ones allowed), then the text as UTF-16LE,
 // where three units in four are taken to an Alphabet character.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "engine/key_preparation.h"
 #include "engine/passes.h"
+#include "tests/fuzz/require.h"
 #include "tests/support/reference_cipher.h"
 #include "tests/support/test_data.h"
 
 namespace {
 
 using namespace velk;
+using fuzz::Require;
 
 // The reference is quadratic; longer texts are the unit tests' job.
 constexpr std::size_t MaxUnits = 2000;
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "fuzzer: property violated: %s\n", what);
-        std::abort();
-    }
-}
 
 }  // namespace
 

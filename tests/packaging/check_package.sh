@@ -37,9 +37,9 @@ expected=(usr/bin/{VelkEncryptDecryptV2,VelkEncryptDecrypt,$package}
     usr/share/man/man1/{VelkEncryptDecryptV2,VelkEncryptDecrypt,$package}.1.gz
     usr/share/applications/org.velk.EncryptDecrypt{V2,}.desktop
     usr/share/metainfo/org.velk.EncryptDecrypt{V2,}.metainfo.xml
-    usr/share/icons/hicolor/{24x24,48x48,64x64,128x128,256x256}/apps/$package.png
-    usr/share/icons/hicolor/scalable/apps/$package.svg
-    usr/share/doc/$package/{copyright,changelog.gz})
+    usr/share/icons/hicolor/{24x24,48x48,64x64,128x128,256x256}/apps/"$package".png
+    usr/share/icons/hicolor/scalable/apps/"$package".svg
+    usr/share/doc/"$package"/{copyright,changelog.gz})
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f | cut -c3- | sort) ||
     fail "the package holds other files than expected"
 
@@ -60,10 +60,13 @@ for edition in "${editions[@]}"; do
     exit_by_menu
 done
 step="$package from the package"
-help=$("$root/usr/bin/$package" --help) && grep -q -- --inverse <<<"$help" &&
-    grep -q "casual privacy" <<<"$help" || fail "--help tells nothing of --inverse and casual privacy"
+if ! help=$("$root/usr/bin/$package" --help) || ! grep -q -- --inverse <<<"$help" ||
+    ! grep -q "casual privacy" <<<"$help"; then
+    fail "--help tells nothing of --inverse and casual privacy"
+fi
 printf 'Line one\r\nline two \342\202\254\n' >"$work/plain"
-"$root/usr/bin/$package" --pin-fd 3 <"$work/plain" 3<<<12345678 >"$work/cipher" &&
-    "$root/usr/bin/$package" --inverse --pin-fd 3 <"$work/cipher" 3<<<12345678 | cmp - "$work/plain" ||
+if ! "$root/usr/bin/$package" --pin-fd 3 <"$work/plain" 3<<<12345678 >"$work/cipher" ||
+    ! "$root/usr/bin/$package" --inverse --pin-fd 3 <"$work/cipher" 3<<<12345678 | cmp - "$work/plain"; then
     fail "a text enciphered and deciphered again is not the text"
+fi
 echo "package: PASS ($(du -k "$deb" | cut -f1) KiB; Depends: $depends)"

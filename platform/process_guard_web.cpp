@@ -1,4 +1,4 @@
-#include "engine/process_guard.h"
+#include "platform/process_guard.h"
 
 namespace velk {
 
