@@ -72,7 +72,9 @@ mergeInto(LibraryManager.library, {
   velk_dom_show_label: function(label, visible) {
     VelkDom.showLabel(label, visible !== 0);
   },
+  velk_dom_enable_item__deps: ['$VelkGate'],
   velk_dom_enable_item: function(item, enabled) {
+    VelkGate.disabled[item] = enabled === 0;
     VelkDom.enableItem(item, enabled !== 0);
   },
   velk_dom_set_locked: function(locked) {
@@ -118,37 +120,106 @@ mergeInto(LibraryManager.library, {
       });
     });
   },
+  velk_dom_end_program__deps: ['$VelkGate'],
   velk_dom_end_program: function(status) {
+    VelkGate.ended = true;
     VelkDom.endProgram(status);
   },
 
-  // The program's entry points for the page. A call that sleeps gives a
-  // promise of its result; one that does not gives the result.
-  velk_dom_bind__deps: ['$VelkText'],
+  // The one gate into the program. The program is busy while one of its
+  // entry points runs or sleeps (a run between its passes, a message box, the
+  // clipboard); meanwhile each entry point gets the answer the desktop
+  // window gives it then: one that never sleeps is called (the PIN box's
+  // key checks), a locked box takes no edit, a disabled menu item does
+  // nothing, and what is left waits its turn. So no call ever takes over
+  // the promise of the call that sleeps.
+  $VelkGate: {
+    depth: 0,        // entry points on the stack or asleep
+    asleep: false,   // an entry point sleeps; its promise is pending
+    queue: [],       // what waits its turn, in order
+    disabled: [],    // by ui::MenuItem
+    ended: false,
+
+    // Runs `entry` of `ENTRIES` with `args` unless it must wait or is refused.
+    enter: function(entry, args) {
+      if (VelkGate.ended) return entry.refused;
+      if (entry.item && VelkGate.disabled[args[0]]) return entry.refused;
+      if (VelkGate.depth > 0 || VelkGate.asleep) {
+        if (entry.busy === 'refuse') return entry.refused;
+        if (entry.busy === 'queue') {
+          return new Promise(function(resolve) {
+            VelkGate.queue.push(function() { resolve(VelkGate.run(entry, args)); });
+          });
+        }
+      }
+      return VelkGate.run(entry, args);
+    },
+
+    run: function(entry, args) {
+      var before = Asyncify.currData;
+      var result;
+      ++VelkGate.depth;
+      try {
+        result = (entry.lend || function(a, use) { return use(a); })(args, function(a) {
+          return Module['_' + entry.name].apply(null, a);
+        });
+      } finally {
+        --VelkGate.depth;
+      }
+      if (!Asyncify.currData || Asyncify.currData === before) {
+        VelkGate.next();
+        return result;
+      }
+      if (!entry.sleeps) throw new Error(entry.name + ' slept, which it must not');
+      VelkGate.asleep = true;
+      var done = Asyncify.whenDone();
+      var wake = function() {
+        VelkGate.asleep = false;
+        VelkGate.next();
+      };
+      done.then(wake, wake);
+      return done;
+    },
+
+    // The next of what waits its turn, when the program is free.
+    next: function() {
+      if (VelkGate.depth > 0 || VelkGate.asleep || VelkGate.queue.length === 0) return;
+      if (VelkGate.ended) {
+        VelkGate.queue = [];
+        return;
+      }
+      VelkGate.queue.shift()();
+    },
+  },
+
+  // The program's entry points (velk_* in program.cpp) as the page calls
+  // them: what each answers while the program is busy, its answer when
+  // refused, and whether it may sleep (then it gives a promise of its result).
+  velk_dom_bind__deps: ['$VelkText', '$VelkGate'],
   velk_dom_bind: function() {
-    function call(name, args) {
-      var result = Module['_' + name].apply(null, args);
-      return Asyncify.currData ? Asyncify.whenDone() : result;
+    function lendTexts(args, use) {
+      // box, ..., inserted: the first and last arguments are texts.
+      return VelkText.lend(args[0], function(b, bl) {
+        return VelkText.lend(args[args.length - 1], function(i, il) {
+          return use([b, bl].concat(args.slice(1, -1), [i, il]));
+        });
+      });
     }
-    VelkDom.bind({
-      menu: function(item) { return call('velk_menu', [item]); },
-      close: function() { return call('velk_close', []); },
-      keyPress: function(character) { return call('velk_key_press', [character]); },
-      copyOrCut: function() { return call('velk_copy_or_cut', []); },
-      pinInsert: function(box, removed, inserted) {
-        return VelkText.lend(box, function(b, bl) {
-          return VelkText.lend(inserted, function(i, il) {
-            return call('velk_pin_insert', [b, bl, removed, i, il]);
-          });
-        });
-      },
-      text1Paste: function(box, start, end, inserted) {
-        return VelkText.lend(box, function(b, bl) {
-          return VelkText.lend(inserted, function(i, il) {
-            return call('velk_text1_paste', [b, bl, start, end, i, il]);
-          });
-        });
-      },
+    var ENTRIES = {
+      menu: {name: 'velk_menu', busy: 'queue', sleeps: true, item: true},
+      close: {name: 'velk_close', busy: 'queue', sleeps: true},
+      keyPress: {name: 'velk_key_press', busy: 'call', refused: 0},
+      copyOrCut: {name: 'velk_copy_or_cut', busy: 'call'},
+      pinInsert: {name: 'velk_pin_insert', busy: 'refuse', refused: 0, lend: lendTexts},
+      text1Paste: {name: 'velk_text1_paste', busy: 'refuse', refused: 0, sleeps: true,
+                   lend: lendTexts},
+    };
+    var entryPoints = {};
+    Object.keys(ENTRIES).forEach(function(key) {
+      entryPoints[key] = function() {
+        return VelkGate.enter(ENTRIES[key], Array.prototype.slice.call(arguments));
+      };
     });
+    VelkDom.bind(entryPoints);
   },
 });

@@ -24,10 +24,10 @@ var VelkDom = (function () {
   var scale = 1;
   var moved = false;      // the program has placed the window itself
   var focusBeforeLock = null;
-  var running = false;    // a command waits for the page
-  var queued = [];
   var ended = false;
   var audio = null;
+  var channel = null;     // the page's messages to itself, and
+  var wakeUps = [];       // what waits for each
   var pinKept = '';       // the PIN box's last text that held to its rules
   var keyTyped = false;   // the PIN box's coming insertText comes from a checked key
 
@@ -57,26 +57,6 @@ var VelkDom = (function () {
     return face === 'Courier New' ? '"Velk Mono", monospace' : '"Velk Sans", sans-serif';
   }
 
-  // Commands that may wait for the page (a message box, a pass's pending
-  // events) run one after the other, each after the one before has ended.
-  function command(run) {
-    if (ended) return;
-    if (running) {
-      queued.push(run);
-      return;
-    }
-    var result = run();
-    if (result && typeof result.then === 'function') {
-      running = true;
-      result.then(next, next);
-    }
-  }
-
-  function next() {
-    running = false;
-    if (queued.length > 0 && !ended) command(queued.shift());
-  }
-
   // --- building -----------------------------------------------------------
 
   function buildWindow(title, width, height) {
@@ -98,7 +78,7 @@ var VelkDom = (function () {
     close.setAttribute('aria-label', 'Close');
     close.textContent = '\u00d7';
     close.addEventListener('click', function () {
-      command(function () { return program.close(); });
+      program.close();
     });
     var menuBar = element('div', 'velk-menubar', frame);
     menuBar.setAttribute('role', 'menubar');
@@ -234,8 +214,7 @@ var VelkDom = (function () {
   function choose(e) {
     if (isDisabled(e)) return;
     closeMenu(true);
-    var item = e.velkItem;
-    command(function () { return program.menu(item); });
+    program.menu(e.velkItem);
   }
 
   function moveInMenu(step) {
@@ -345,20 +324,19 @@ var VelkDom = (function () {
     box.addEventListener('cut', refuse);
     box.addEventListener('dragstart', refuse);
     box.addEventListener('paste', function (e) {
-      if (box.readOnly) return;
       var text = e.clipboardData ? e.clipboardData.getData('text/plain') : '';
       if (!pinInserts(box, text)) e.preventDefault();
     });
     box.addEventListener('drop', function (e) {
       var text = e.dataTransfer ? e.dataTransfer.getData('text/plain') : '';
-      if (box.readOnly || !pinInserts(box, text)) e.preventDefault();
+      if (!pinInserts(box, text)) e.preventDefault();
     });
     // Text that comes any other way: a phone's keyboard, an input method,
     // a correction.
     box.addEventListener('beforeinput', function (e) {
       var typed = keyTyped;
       keyTyped = false;
-      if (box.readOnly || e.inputType.indexOf('insert') !== 0 || e.data === null) return;
+      if (e.inputType.indexOf('insert') !== 0 || e.data === null) return;
       if (e.inputType === 'insertText' && typed) return;
       if (e.inputType === 'insertCompositionText') return;  // cannot be refused: see input
       if (!pinInserts(box, e.data)) e.preventDefault();
@@ -376,19 +354,14 @@ var VelkDom = (function () {
   // box would have after it.
   function guardText1(box) {
     function check(e, text) {
-      if (box.readOnly) return;
       var start = box.selectionStart, end = box.selectionEnd;
       var result = program.text1Paste(box.value, start, end, text);
       if (result === 1) return;
       e.preventDefault();
       if (result && typeof result.then === 'function') {
-        running = true;  // the refusal's message box is open
-        result.then(function (taken) {
-          if (taken === 1) {
-            box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
-          }
-          next();
-        }, next);
+        result.then(function (taken) {  // after the refusal's message box
+          if (taken === 1) box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
+        });
       }
     }
     box.addEventListener('paste', function (e) {
@@ -613,9 +586,22 @@ var VelkDom = (function () {
       document.documentElement.classList.toggle('velk-busy', on);
     },
 
-    // One round of the page's own work: it repaints and takes its events.
+    // One round of the page's own work: what is pending (events, a repaint
+    // that is due) is handled before the promise resolves. scheduler.yield()
+    // where the browser has it, else a message to the page itself: neither
+    // waits as long as a timer, which the browser holds back to some
+    // milliseconds when it is set again and again.
     processEvents: function () {
-      return new Promise(function (resolve) { setTimeout(resolve, 0); });
+      var scheduler = /** @type {any} */ (window).scheduler;
+      if (scheduler && typeof scheduler.yield === 'function') return scheduler.yield();
+      if (!channel) {
+        channel = new MessageChannel();
+        channel.port1.onmessage = function () { wakeUps.shift()(); };
+      }
+      return new Promise(function (resolve) {
+        wakeUps.push(resolve);
+        channel.port2.postMessage(null);
+      });
     },
 
     // True when the clipboard holds `text`: read back where the page may

@@ -341,6 +341,72 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     await page.close();
   });
 
+  it('answers every key, paste and click during a long run as the desktop window does', async () => {
+    const edition = EDITIONS[0];
+    const page = await open(edition);
+    const long = (PLAIN.replace(/\n/g, ' ') + '\n').repeat(300).slice(0, 32000);
+    await setControls(page, edition, '256');
+    await page.keyboard.type(PIN);
+    await fillText1(page, long);
+    // The run is held before each pass until the test lets it go.
+    const hold = () => page.evaluate(() => {
+      const processEvents = VelkDom.processEvents;
+      const held = new Promise((resolve) => { window.release = resolve; });
+      VelkDom.processEvents = () => held.then(processEvents);
+    });
+    const paste = async (id, text) => {
+      await page.evaluate((t) => navigator.clipboard.writeText(t), text);
+      await page.focus('#' + id);
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyV');
+      await page.keyboard.up('Control');
+    };
+    await hold();
+    await menuKeys(page, 'e', 'Enter');
+    await page.waitForSelector('#Label3:not([hidden])');
+    const before = await beeps(page);
+    await page.type('#txtKey', 'x5');  // the letter beeps; the locked box takes neither
+    await page.type('#Text1', 'typed');
+    await paste('txtKey', '12');
+    await paste('Text1', 'pasted');
+    await menuKeys(page, 'd', 'Escape');  // disabled: nothing, now or later
+    await page.click('#EncryptDecrypt');
+    await page.click('#EncryptTxt');
+    await page.keyboard.press('Escape');
+    assert.equal(await beeps(page) - before, 1);
+    assert.equal(await page.$('dialog[open]'), null);
+    await page.evaluate(() => window.release());
+    await waitIdle(page);
+    const enciphered = cipher(edition, long, 256, false);
+    assert.equal(await value(page, 'Text1'), enciphered);
+    assert.equal(await value(page, 'txtKey'), PIN);
+    // Every command works afterwards.
+    await page.focus('#txtKey');
+    await page.keyboard.press('Backspace');
+    await page.keyboard.type('8');
+    await menuKeys(page, 'd');
+    await waitIdle(page);
+    assert.equal(await value(page, 'Text1'), long);
+    await menuKeys(page, 'c');
+    assert.equal((await messageBox(page)).icon, 'Information');
+    // The close box waits for the run's end, then ends the program.
+    await hold();
+    await menuKeys(page, 'e', 'Enter');
+    await page.waitForSelector('#Label3:not([hidden])');
+    await page.click('.velk-close');
+    await page.evaluate(() => {
+      window.release();
+      const label = document.getElementById('Label3');
+      new MutationObserver(() => {
+        if (label.hidden && window.ran === undefined) window.ran = document.getElementById('Text1').value;
+      }).observe(label, {attributes: true});
+    });
+    await page.waitForSelector('.velk-ended', {timeout: 20000});
+    assert.equal(await page.evaluate(() => window.ran), enciphered);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   it('ends with the closing slide, then a page that says the program has ended', async () => {
     const page = await open(EDITIONS[1]);
     const start = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
