@@ -105,6 +105,7 @@ bench: build/release/build.ninja web
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/velk_pass_bench
 	node build/web/bench/velk_pass_bench.js
+	VELK_PAGES=build/web xvfb-run -a node bench/web_run_bench.js
 	build/release/bench/velk_engine_bench
 	QT_QPA_PLATFORM=offscreen build/release/bench/velk_window_bench
 	build/release/bench/velk_cli_bench

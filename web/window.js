@@ -478,7 +478,7 @@ var VelkDom = (function () {
       if (id === TEXT1) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
       else if (e.tagName === 'SELECT') e.value = text;
       else if ('value' in e) e.value = text;
-      else e.textContent = text;
+      else if (e.textContent !== text) e.textContent = text;  // the status line, again each pass
       if (id === PIN_BOX) pinKept = e.value;
     },
 
