@@ -93,6 +93,7 @@ var VelkDom = (function () {
     menu.tabIndex = -1;
     menu.hidden = true;
     client = element('div', 'velk-client', frame);
+    client.addEventListener('focusin', function (e) { focusBeforeMenu = e.target; });
     client.style.width = width + 'px';
     client.style.height = height + 'px';
     geometry = [0, 0, width + 2 * FRAME, height + TITLE_BAR + MENU_BAR + 2 * FRAME];
@@ -155,8 +156,16 @@ var VelkDom = (function () {
   function buildMenu(name, title) {
     menuTitle.id = name;
     menuTitle.accessKey = setCaption(menuTitle, title);
-    menuTitle.addEventListener('click', function () {
-      if (menu.hidden) openMenu(); else closeMenu(true);
+    // The access key clicks the title too, before or after its key reaches
+    // onKeyDown (WebKit before): a click that no pointer made opens the
+    // menu, never closes it, and the key that made it does nothing more.
+    menuTitle.addEventListener('click', function (e) {
+      if (menu.hidden) {
+        openMenu();
+        openedByAccessKey = e.detail === 0;
+      } else if (e.detail > 0) {
+        closeMenu(true);
+      }
     });
   }
 
@@ -181,7 +190,8 @@ var VelkDom = (function () {
 
   // --- the menu -------------------------------------------------------------
 
-  var focusBeforeMenu = null;
+  var focusBeforeMenu = null;  // the control that last had the focus
+  var openedByAccessKey = false;
 
   function isDisabled(e) {
     return e.getAttribute('aria-disabled') === 'true';
@@ -193,10 +203,6 @@ var VelkDom = (function () {
 
   function openMenu() {
     if (!menu.hidden || frame.hidden) return;
-    if (document.activeElement && document.activeElement !== document.body &&
-        !menu.contains(document.activeElement)) {
-      focusBeforeMenu = document.activeElement;
-    }
     menu.hidden = false;
     menuTitle.classList.add('velk-open');
     menuTitle.setAttribute('aria-expanded', 'true');
@@ -243,6 +249,12 @@ var VelkDom = (function () {
   function onKeyDown(e) {
     if (ended || frame.hidden || document.querySelector('dialog[open]')) return;
     var menuKey = e.altKey && !e.ctrlKey && !e.metaKey && e.code === 'Key' + menuTitle.accessKey.toUpperCase();
+    var accessKeyDone = openedByAccessKey && menuKey;
+    if (!/^(Alt|Shift|Control|Meta)$/.test(e.key)) openedByAccessKey = false;
+    if (accessKeyDone) {
+      e.preventDefault();
+      return;
+    }
     if (menu.hidden) {
       if (menuKey || (e.key === 'F10' && !e.altKey && !e.ctrlKey && !e.shiftKey)) {
         e.preventDefault();

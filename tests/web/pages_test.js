@@ -7,27 +7,15 @@
 
 const {describe, it, before, after} = require('node:test');
 const assert = require('node:assert/strict');
-const {execFileSync} = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
+const {EDITIONS, PIN, PLAIN, pageUrl, cipher} = require('./pages.js');
 
 const BROWSER = process.env.VELK_BROWSER || 'chromium';
 const CHROMIUM = BROWSER === 'chromium';
-const PAGES = process.env.VELK_PAGES;
-const CLI = process.env.VELK_CLI;
 const SCREENSHOTS = process.env.VELK_SCREENSHOTS;  // a folder, to look at
-
-const EDITIONS = [
-  {name: 'VelkEncryptDecryptV2', caption: 'Velk Encrypt Decrypt V2', keys: ['07', '31', '58', '99']},
-  {name: 'VelkEncryptDecrypt', caption: 'Velk Encrypt Decrypt', keys: null},
-];
-const PIN = '27182818';
-// The six non-ASCII Alphabet characters, the double quote, blanks, a tab
-// and line breaks.
-const PLAIN = 'Secret: the quick brown fox, 0123456789 times!\n' +
-  'Non-ASCII: \u00ac \u00a3 \u20ac \u00bf \u00a7 \u00d8 "quoted" ^_^\t+=-`|\\/;:\'\n\nLast line!';
 
 let browser;
 let profile;
@@ -61,10 +49,6 @@ after(async () => {
   fs.rmSync(profile, {recursive: true, force: true});
 });
 
-function pageUrl(edition) {
-  return 'file://' + path.resolve(PAGES, edition.name + '.html');
-}
-
 // Opens the edition's page and waits for its window.
 async function open(edition, viewport = {width: 1024, height: 700}) {
   const page = await browser.newPage();
@@ -76,15 +60,6 @@ async function open(edition, viewport = {width: 1024, height: 700}) {
   await page.waitForSelector('#Form1:not([hidden])');
   await page.evaluate(() => document.fonts.ready);
   return page;
-}
-
-function cipher(edition, text, passes, inverse) {
-  const args = ['--pin-fd', '3', '--passes', String(passes)];
-  if (edition.keys) args.push('--keys', ...edition.keys);
-  else args.push('--classic');
-  if (inverse) args.push('--inverse');
-  return execFileSync('bash', ['-c', '"$0" "$@" 3<<<"$VELK_PIN"', CLI, ...args],
-                      {input: text, env: {...process.env, VELK_PIN: PIN}}).toString('utf8');
 }
 
 const value = (page, id) => page.$eval('#' + id, (e) => e.value);
