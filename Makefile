@@ -89,8 +89,9 @@ web: build/web/build.ninja
 test-web: build web
 	ctest --preset web
 
-lint: build/asan/build.ninja
+lint: build/asan/build.ninja build/web/build.ninja
 	tools/lint build/asan
+	tools/lint-web
 
 build/fuzz/build.ninja: CMakePresets.json
 	cmake --preset fuzz

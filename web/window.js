@@ -5,6 +5,7 @@
 // Nothing here stores, sends or loads anything.
 'use strict';
 
+/* exported VelkDom */
 var VelkDom = (function () {
   var FRAME = 3;        // border of the window's frame, pixels
   var TITLE_BAR = 18;
