@@ -1,32 +1,136 @@
 // The program's calls into the page: text from and to the wasm memory, then
 // the page script's VelkDom (window.js) does the rest. The calls that wait
 // for the page sleep through Asyncify.
-mergeInto(LibraryManager.library, {
-  $VelkText: {
-    // Unit for unit, lone surrogates and NUL included (a TextDecoder would
-    // not keep them).
-    read: function(pointer, length) {
-      var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
-      var parts = [];
-      for (var i = 0; i < units.length; i += 8192) {
-        parts.push(String.fromCharCode.apply(null, units.subarray(i, i + 8192)));
+
+// Text between the program's memory and the page's strings.
+var VelkText = {
+  // Unit for unit, lone surrogates and NUL included (a TextDecoder would
+  // not keep them).
+  /** @param {number} pointer @param {number} length @returns {string} */
+  read: function(pointer, length) {
+    var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+    var parts = [];
+    for (var i = 0; i < units.length; i += 8192) {
+      parts.push(String.fromCharCode.apply(null, Array.from(units.subarray(i, i + 8192))));
+    }
+    return parts.join('');
+  },
+  // Calls `use` with a copy of `text` in the wasm memory, overwritten and
+  // freed after it.
+  /**
+   * @template T
+   * @param {string} text
+   * @param {(pointer: number, length: number) => T} use
+   * @returns {T}
+   */
+  lend: function(text, use) {
+    var pointer = _malloc(text.length * 2 + 2);
+    for (var i = 0; i < text.length; ++i) HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
+    try {
+      return use(pointer, text.length);
+    } finally {
+      HEAPU16.fill(0, pointer >> 1, (pointer >> 1) + text.length);
+      _free(pointer);
+    }
+  },
+};
+
+// The one gate into the program. The program is busy while one of its
+// entry points runs or sleeps (a run between its passes, a message box, the
+// clipboard); meanwhile each entry point gets the answer the desktop
+// window gives it then: one that never sleeps is called (the PIN box's
+// key checks), a locked box takes no edit, a disabled menu item does
+// nothing, and what is left waits its turn. So no call ever takes over
+// the promise of the call that sleeps.
+/**
+ * An entry point: its export, what it gets while the program is busy (a
+ * call, a refusal, a turn in the queue), its answer when refused, whether
+ * it may sleep, whether its first argument is a menu item, and how its
+ * arguments reach the memory.
+ * @typedef {{name: string, busy: 'call' | 'refuse' | 'queue', refused?: number,
+ *            sleeps?: boolean, item?: boolean,
+ *            lend?: (args: Arg[], use: (args: number[]) => number) => number}} Entry
+ * @typedef {number | string} Arg
+ */
+var VelkGate = {
+  depth: 0,        // entry points on the stack or asleep
+  asleep: false,   // an entry point sleeps; its promise is pending
+  /** @type {(() => void)[]} what waits its turn, in order */
+  queue: [],
+  /** @type {boolean[]} by ui::MenuItem */
+  disabled: [],
+  ended: false,
+
+  /**
+   * Runs `entry` with `args` unless it must wait or is refused.
+   * @param {Entry} entry
+   * @param {Arg[]} args
+   * @returns {number | undefined | Promise<number | undefined>}
+   */
+  enter: function(entry, args) {
+    if (VelkGate.ended) return entry.refused;
+    if (entry.item && VelkGate.disabled[Number(args[0])]) return entry.refused;
+    if (VelkGate.depth > 0 || VelkGate.asleep) {
+      if (entry.busy === 'refuse') return entry.refused;
+      if (entry.busy === 'queue') {
+        return new Promise(function(resolve) {
+          VelkGate.queue.push(function() { resolve(VelkGate.run(entry, args)); });
+        });
       }
-      return parts.join('');
-    },
-    // Calls `use` with a copy of `text` in the wasm memory, overwritten and
-    // freed after it.
-    lend: function(text, use) {
-      var pointer = _malloc(text.length * 2 + 2);
-      for (var i = 0; i < text.length; ++i) HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
-      try {
-        return use(pointer, text.length);
-      } finally {
-        HEAPU16.fill(0, pointer >> 1, (pointer >> 1) + text.length);
-        _free(pointer);
-      }
-    },
+    }
+    return VelkGate.run(entry, args);
   },
 
+  /**
+   * @param {Entry} entry
+   * @param {Arg[]} args
+   * @returns {number | Promise<number>}
+   */
+  run: function(entry, args) {
+    var before = Asyncify.currData;
+    /** @param {number[]} numbers */
+    var call = function(numbers) { return Module['_' + entry.name].apply(null, numbers); };
+    var result;
+    ++VelkGate.depth;
+    try {
+      result = entry.lend ? entry.lend(args, call) : call(/** @type {number[]} */ (args));
+    } finally {
+      --VelkGate.depth;
+    }
+    if (!Asyncify.currData || Asyncify.currData === before) {
+      VelkGate.next();
+      return result;
+    }
+    if (!entry.sleeps) throw new Error(entry.name + ' slept, which it must not');
+    VelkGate.asleep = true;
+    var done = Asyncify.whenDone();
+    var wake = function() {
+      VelkGate.asleep = false;
+      VelkGate.next();
+    };
+    done.then(wake, wake);
+    return done;
+  },
+
+  // The next of what waits its turn, when the program is free.
+  next: function() {
+    if (VelkGate.depth > 0 || VelkGate.asleep || VelkGate.queue.length === 0) return;
+    if (VelkGate.ended) {
+      VelkGate.queue = [];
+      return;
+    }
+    var first = VelkGate.queue.shift();
+    if (first) first();
+  },
+};
+
+// What Emscripten builds into the program's script: VelkText and VelkGate
+// by the names it gives them ($), then the calls by the names dom.h
+// declares, each with what it needs (__deps).
+/** @type {Record<string, object | string[] | ((...args: number[]) => unknown)>} */
+var library = {
+  $VelkText: VelkText,
+  $VelkGate: VelkGate,
   velk_dom_window__deps: ['$VelkText'],
   velk_dom_window: function(caption, captionLength, width, height) {
     VelkDom.window(VelkText.read(caption, captionLength), width, height);
@@ -121,75 +225,10 @@ mergeInto(LibraryManager.library, {
     });
   },
   velk_dom_end_program__deps: ['$VelkGate'],
-  velk_dom_end_program: function(status) {
+  // The exit status has no one to go to in a page.
+  velk_dom_end_program: function() {
     VelkGate.ended = true;
-    VelkDom.endProgram(status);
-  },
-
-  // The one gate into the program. The program is busy while one of its
-  // entry points runs or sleeps (a run between its passes, a message box, the
-  // clipboard); meanwhile each entry point gets the answer the desktop
-  // window gives it then: one that never sleeps is called (the PIN box's
-  // key checks), a locked box takes no edit, a disabled menu item does
-  // nothing, and what is left waits its turn. So no call ever takes over
-  // the promise of the call that sleeps.
-  $VelkGate: {
-    depth: 0,        // entry points on the stack or asleep
-    asleep: false,   // an entry point sleeps; its promise is pending
-    queue: [],       // what waits its turn, in order
-    disabled: [],    // by ui::MenuItem
-    ended: false,
-
-    // Runs `entry` of `ENTRIES` with `args` unless it must wait or is refused.
-    enter: function(entry, args) {
-      if (VelkGate.ended) return entry.refused;
-      if (entry.item && VelkGate.disabled[args[0]]) return entry.refused;
-      if (VelkGate.depth > 0 || VelkGate.asleep) {
-        if (entry.busy === 'refuse') return entry.refused;
-        if (entry.busy === 'queue') {
-          return new Promise(function(resolve) {
-            VelkGate.queue.push(function() { resolve(VelkGate.run(entry, args)); });
-          });
-        }
-      }
-      return VelkGate.run(entry, args);
-    },
-
-    run: function(entry, args) {
-      var before = Asyncify.currData;
-      var result;
-      ++VelkGate.depth;
-      try {
-        result = (entry.lend || function(a, use) { return use(a); })(args, function(a) {
-          return Module['_' + entry.name].apply(null, a);
-        });
-      } finally {
-        --VelkGate.depth;
-      }
-      if (!Asyncify.currData || Asyncify.currData === before) {
-        VelkGate.next();
-        return result;
-      }
-      if (!entry.sleeps) throw new Error(entry.name + ' slept, which it must not');
-      VelkGate.asleep = true;
-      var done = Asyncify.whenDone();
-      var wake = function() {
-        VelkGate.asleep = false;
-        VelkGate.next();
-      };
-      done.then(wake, wake);
-      return done;
-    },
-
-    // The next of what waits its turn, when the program is free.
-    next: function() {
-      if (VelkGate.depth > 0 || VelkGate.asleep || VelkGate.queue.length === 0) return;
-      if (VelkGate.ended) {
-        VelkGate.queue = [];
-        return;
-      }
-      VelkGate.queue.shift()();
-    },
+    VelkDom.endProgram();
   },
 
   // The program's entry points (velk_* in program.cpp) as the page calls
@@ -197,14 +236,21 @@ mergeInto(LibraryManager.library, {
   // refused, and whether it may sleep (then it gives a promise of its result).
   velk_dom_bind__deps: ['$VelkText', '$VelkGate'],
   velk_dom_bind: function() {
+    /**
+     * box, ..., inserted: the first and last arguments are texts, the
+     * others numbers.
+     * @param {Arg[]} args
+     * @param {(args: number[]) => number} use
+     */
     function lendTexts(args, use) {
-      // box, ..., inserted: the first and last arguments are texts.
-      return VelkText.lend(args[0], function(b, bl) {
-        return VelkText.lend(args[args.length - 1], function(i, il) {
-          return use([b, bl].concat(args.slice(1, -1), [i, il]));
+      var numbers = /** @type {number[]} */ (args.slice(1, -1));
+      return VelkText.lend(String(args[0]), function(b, bl) {
+        return VelkText.lend(String(args[args.length - 1]), function(i, il) {
+          return use([b, bl].concat(numbers, [i, il]));
         });
       });
     }
+    /** @type {Record<string, Entry>} */
     var ENTRIES = {
       menu: {name: 'velk_menu', busy: 'queue', sleeps: true, item: true},
       close: {name: 'velk_close', busy: 'queue', sleeps: true},
@@ -214,6 +260,7 @@ mergeInto(LibraryManager.library, {
       text1Paste: {name: 'velk_text1_paste', busy: 'refuse', refused: 0, sleeps: true,
                    lend: lendTexts},
     };
+    /** @type {Record<string, (...args: Arg[]) => unknown>} */
     var entryPoints = {};
     Object.keys(ENTRIES).forEach(function(key) {
       entryPoints[key] = function() {
@@ -222,4 +269,6 @@ mergeInto(LibraryManager.library, {
     });
     VelkDom.bind(entryPoints);
   },
-});
+};
+
+mergeInto(LibraryManager.library, library);

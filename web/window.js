@@ -13,25 +13,52 @@ var VelkDom = (function () {
   var MIN_WIDTH = 112;  // the smallest frame the slide shrinks to
   var MIN_HEIGHT = 27;
   var KINDS = ['pin', 'text', 'list', 'label'];  // ui::ControlKind
-  var PIN_BOX = 0, TEXT1 = 1;  // ui::Control
+  var PIN_BOX = 0;  // ui::Control
 
-  var program = null;     // the program's entry points
+  /**
+   * A menu entry; an item has its access key and its ui::MenuItem.
+   * @typedef {HTMLElement & {velkKey?: string, velkItem?: number}} Entry
+   * @typedef {HTMLInputElement | HTMLTextAreaElement} Box
+   */
+
+  /** @type {Record<string, (...args: (number | string)[]) => unknown>} */
+  var program = {};       // the program's entry points
   var caption = '';
-  var frame, client, menuTitle, menu;
-  var controls = [];      // by ui::Control
-  var entries = [];       // menu entries, separators included
-  var items = [];         // by ui::MenuItem
+  /** @type {HTMLElement} */
+  var frame;
+  /** @type {HTMLElement} */
+  var client;
+  /** @type {HTMLButtonElement} */
+  var menuTitle;
+  /** @type {HTMLElement} */
+  var menu;
+  /** @type {HTMLElement[]} by ui::Control */
+  var controls = [];
+  /** @type {Entry[]} separators included */
+  var entries = [];
+  /** @type {Entry[]} by ui::MenuItem */
+  var items = [];
   var geometry = [0, 0, 0, 0];
   var scale = 1;
   var moved = false;      // the program has placed the window itself
+  /** @type {Element | null} */
   var focusBeforeLock = null;
   var ended = false;
+  /** @type {AudioContext | null} */
   var audio = null;
-  var channel = null;     // the page's messages to itself, and
-  var wakeUps = [];       // what waits for each
+  /** @type {MessageChannel | null} the page's messages to itself */
+  var channel = null;
+  /** @type {(() => void)[]} what waits for each */
+  var wakeUps = [];
   var pinKept = '';       // the PIN box's last text that held to its rules
   var keyTyped = false;   // the PIN box's coming insertText comes from a checked key
 
+  /**
+   * @param {string} tag
+   * @param {string | null} [className]
+   * @param {Node} [parent]
+   * @returns {HTMLElement}
+   */
   function element(tag, className, parent) {
     var e = document.createElement(tag);
     if (className) e.className = className;
@@ -41,6 +68,7 @@ var VelkDom = (function () {
 
   // A caption with its access key ("&Exit") as text with the letter
   // underlined; returns the letter, lower case.
+  /** @param {HTMLElement} e @param {string} text */
   function setCaption(e, text) {
     var at = text.indexOf('&');
     e.textContent = '';
@@ -54,25 +82,32 @@ var VelkDom = (function () {
     return text.charAt(at + 1).toLowerCase();
   }
 
+  // The page's element that the window lives in.
+  function desktop() {
+    return /** @type {HTMLElement} */ (document.getElementById('velk-desktop'));
+  }
+
+  /** @param {string} face */
   function fontFamily(face) {
     return face === 'Courier New' ? '"Velk Mono", monospace' : '"Velk Sans", sans-serif';
   }
 
   // --- building -----------------------------------------------------------
 
+  /** @param {string} title @param {number} width @param {number} height */
   function buildWindow(title, width, height) {
     caption = title;
     document.title = title;
-    frame = element('div', 'velk-window', document.getElementById('velk-desktop'));
+    frame = element('div', 'velk-window', desktop());
     frame.id = 'Form1';
     frame.setAttribute('role', 'application');
     frame.setAttribute('aria-label', title);
     frame.hidden = true;
     var bar = element('div', 'velk-title', frame);
     var icon = document.getElementById('velk-icon');
-    if (icon) bar.appendChild(icon.content.cloneNode(true));
+    if (icon instanceof HTMLTemplateElement) bar.appendChild(icon.content.cloneNode(true));
     element('span', 'velk-caption', bar).textContent = title;
-    var close = element('button', 'velk-close', bar);
+    var close = /** @type {HTMLButtonElement} */ (element('button', 'velk-close', bar));
     close.type = 'button';
     close.tabIndex = -1;
     close.title = 'Close';
@@ -83,7 +118,7 @@ var VelkDom = (function () {
     });
     var menuBar = element('div', 'velk-menubar', frame);
     menuBar.setAttribute('role', 'menubar');
-    menuTitle = element('button', 'velk-menutitle', menuBar);
+    menuTitle = /** @type {HTMLButtonElement} */ (element('button', 'velk-menutitle', menuBar));
     menuTitle.type = 'button';
     menuTitle.tabIndex = -1;
     menuTitle.setAttribute('role', 'menuitem');
@@ -94,15 +129,18 @@ var VelkDom = (function () {
     menu.tabIndex = -1;
     menu.hidden = true;
     client = element('div', 'velk-client', frame);
-    client.addEventListener('focusin', function (e) { focusBeforeMenu = e.target; });
+    client.addEventListener('focusin', function (e) {
+      focusBeforeMenu = /** @type {HTMLElement} */ (e.target);
+    });
     client.style.width = width + 'px';
     client.style.height = height + 'px';
     geometry = [0, 0, width + 2 * FRAME, height + TITLE_BAR + MENU_BAR + 2 * FRAME];
   }
 
   // A text box that the browser neither completes, corrects nor checks.
+  /** @param {'input' | 'textarea'} tag @param {string} className @returns {Box} */
   function plainBox(tag, className) {
-    var e = element(tag, className);
+    var e = /** @type {Box} */ (element(tag, className));
     e.autocomplete = 'off';
     e.spellcheck = false;
     e.setAttribute('autocorrect', 'off');
@@ -112,29 +150,38 @@ var VelkDom = (function () {
 
   // A label that names an input is the input's <label>; an input that no
   // label names carries its own accessible name.
+  /**
+   * @param {number} id @param {number} kind @param {string} name
+   * @param {number[]} place @param {string} text @param {string} tip
+   * @param {string} face @param {number} points @param {boolean} bold
+   * @param {boolean} visible @param {string} names @param {string} accessibleName
+   */
   function buildControl(id, kind, name, place, text, tip, face, points, bold, visible, names,
                         accessibleName) {
+    /** @type {HTMLElement} */
     var e;
     switch (KINDS[kind]) {
       case 'pin':
-        e = plainBox('input', 'velk-pin');
-        e.type = 'text';
-        e.maxLength = 8;
-        e.inputMode = 'numeric';
-        e.setAttribute('data-lpignore', 'true');  // no password manager's offer
-        guardPinBox(e);
+        var pin = /** @type {HTMLInputElement} */ (plainBox('input', 'velk-pin'));
+        pin.type = 'text';
+        pin.maxLength = 8;
+        pin.inputMode = 'numeric';
+        pin.setAttribute('data-lpignore', 'true');  // no password manager's offer
+        guardPinBox(pin);
+        e = pin;
         break;
       case 'text':
-        e = plainBox('textarea', 'velk-text');
-        e.wrap = 'off';
-        guardText1(e);
+        var text1 = /** @type {HTMLTextAreaElement} */ (plainBox('textarea', 'velk-text'));
+        text1.wrap = 'off';
+        guardText1(text1);
+        e = text1;
         break;
       case 'list':
         e = element('select', 'velk-list');
         break;
       default:
         e = element(names ? 'label' : 'div', 'velk-label');
-        if (names) e.htmlFor = names;
+        if (e instanceof HTMLLabelElement) e.htmlFor = names;
         e.textContent = text;
     }
     e.id = name;
@@ -154,6 +201,7 @@ var VelkDom = (function () {
     controls[id] = e;
   }
 
+  /** @param {string} name @param {string} title */
   function buildMenu(name, title) {
     menuTitle.id = name;
     menuTitle.accessKey = setCaption(menuTitle, title);
@@ -170,7 +218,9 @@ var VelkDom = (function () {
     });
   }
 
+  /** @param {string} name @param {string} text @param {number} item */
   function buildMenuEntry(name, text, item) {
+    /** @type {Entry} */
     var e;
     if (item < 0) {
       e = element('div', 'velk-separator', menu);
@@ -191,9 +241,11 @@ var VelkDom = (function () {
 
   // --- the menu -------------------------------------------------------------
 
-  var focusBeforeMenu = null;  // the control that last had the focus
+  /** @type {HTMLElement | null} the control that last had the focus */
+  var focusBeforeMenu = null;
   var openedByAccessKey = false;
 
+  /** @param {Element} e */
   function isDisabled(e) {
     return e.getAttribute('aria-disabled') === 'true';
   }
@@ -210,6 +262,7 @@ var VelkDom = (function () {
     menu.focus();  // no item highlighted: a letter or an arrow picks one
   }
 
+  /** @param {boolean} restoreFocus */
   function closeMenu(restoreFocus) {
     if (menu.hidden) return;
     menu.hidden = true;
@@ -218,28 +271,31 @@ var VelkDom = (function () {
     if (restoreFocus && focusBeforeMenu) focusBeforeMenu.focus();
   }
 
+  /** @param {Entry} e */
   function choose(e) {
     if (isDisabled(e)) return;
     closeMenu(true);
-    program.menu(e.velkItem);
+    program.menu(Number(e.velkItem));
   }
 
+  /** @param {number} step */
   function moveInMenu(step) {
     var list = enabledItems();
     if (list.length === 0) return;
-    var at = list.indexOf(document.activeElement);
+    var at = list.indexOf(/** @type {Entry} */ (document.activeElement));
     if (at < 0) at = step > 0 ? -1 : list.length;
     list[(at + step + list.length) % list.length].focus();
   }
 
   // A letter in the open menu: the one item with that access key is
   // chosen; where several share it the highlight goes to the next of them.
+  /** @param {string} letter */
   function menuLetter(letter) {
     var list = enabledItems().filter(function (e) { return e.velkKey === letter; });
     if (list.length === 1) {
       choose(list[0]);
     } else if (list.length > 1) {
-      var at = list.indexOf(document.activeElement);
+      var at = list.indexOf(/** @type {Entry} */ (document.activeElement));
       list[(at + 1) % list.length].focus();
     }
   }
@@ -247,6 +303,7 @@ var VelkDom = (function () {
   // Alt+Shift+E opens the menu in every browser (Firefox gives the page's
   // access keys Alt+Shift); Alt+E and F10 too, where the browser leaves
   // them to the page.
+  /** @param {KeyboardEvent} e */
   function onKeyDown(e) {
     if (ended || frame.hidden || document.querySelector('dialog[open]')) return;
     var menuKey = e.altKey && !e.ctrlKey && !e.metaKey && e.code === 'Key' + menuTitle.accessKey.toUpperCase();
@@ -269,15 +326,17 @@ var VelkDom = (function () {
     if (e.key === 'ArrowDown') moveInMenu(1);
     else if (e.key === 'ArrowUp') moveInMenu(-1);
     else if (e.key === 'Enter' || e.key === ' ') {
-      if (entries.indexOf(document.activeElement) >= 0) choose(document.activeElement);
+      var active = /** @type {Entry} */ (document.activeElement);
+      if (entries.indexOf(active) >= 0) choose(active);
     } else if (e.key === 'Escape' || e.key === 'F10' || e.key === 'Alt' || menuKey) closeMenu(true);
     else if (e.key === 'Tab') closeMenu(true);
     else if (e.key.length === 1) menuLetter(e.key.toLowerCase());
   }
 
+  /** @param {PointerEvent} e */
   function onPointerDown(e) {
-    if (!menu.hidden && !menu.contains(e.target) && e.target !== menuTitle &&
-        !menuTitle.contains(e.target)) {
+    var target = /** @type {Node} */ (e.target);
+    if (!menu.hidden && !menu.contains(target) && !menuTitle.contains(target)) {
       closeMenu(false);
     }
   }
@@ -287,35 +346,42 @@ var VelkDom = (function () {
   // The character a key types into a box, or null for a key that types none
   // (arrows, Delete, Home, function keys) or that the browser keeps
   // (Alt and Meta combinations); a control key types its control character.
+  /** @param {KeyboardEvent} e @returns {number | null} */
   function typedCharacter(e) {
     if (e.altKey || e.metaKey) return null;
     if (e.ctrlKey) {
       var code = e.key.length === 1 ? e.key.toUpperCase().charCodeAt(0) : 0;
       return code >= 64 && code <= 95 ? code - 64 : null;
     }
-    if (e.key.length === 1 || (e.key.length === 2 && e.key.codePointAt(0) > 0xffff)) {
+    if (e.key.length === 1 || (e.key.length === 2 && Number(e.key.codePointAt(0)) > 0xffff)) {
       return e.key.charCodeAt(0);
     }
-    var named = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27}[e.key];
+    /** @type {Record<string, number>} */
+    var keys = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27};
+    var named = keys[e.key];
     return named === undefined ? null : named;
   }
 
+  /** @param {KeyboardEvent} e */
   function isCopyOrCut(e) {
     var control = e.ctrlKey || e.metaKey;
     return (control && !e.altKey && (e.code === 'KeyC' || e.code === 'KeyX' || e.key === 'Insert')) ||
            (e.shiftKey && !control && e.key === 'Delete');
   }
 
+  /** @param {KeyboardEvent} e */
   function isPaste(e) {
     return ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyV') ||
            (e.shiftKey && !e.ctrlKey && e.key === 'Insert');
   }
 
+  /** @param {HTMLInputElement} box @param {string} inserted */
   function pinInserts(box, inserted) {
-    var removed = box.selectionEnd - box.selectionStart;
+    var removed = (box.selectionEnd || 0) - (box.selectionStart || 0);
     return program.pinInsert(box.value, removed, inserted) !== 0;
   }
 
+  /** @param {HTMLInputElement} box */
   function guardPinBox(box) {
     box.addEventListener('keydown', function (e) {
       keyTyped = false;
@@ -329,6 +395,7 @@ var VelkDom = (function () {
       }
     });
     // Copying or cutting out of the box, by keys, menu or dragging.
+    /** @param {Event} e */
     var refuse = function (e) {
       e.preventDefault();
       program.copyOrCut();
@@ -365,13 +432,15 @@ var VelkDom = (function () {
 
   // Takes a paste or a drop only when the program agrees to the length the
   // box would have after it.
+  /** @param {HTMLTextAreaElement} box */
   function guardText1(box) {
+    /** @param {Event} e @param {string} text */
     function check(e, text) {
       var start = box.selectionStart, end = box.selectionEnd;
       var result = program.text1Paste(box.value, start, end, text);
       if (result === 1) return;
       e.preventDefault();
-      if (result && typeof result.then === 'function') {
+      if (result instanceof Promise) {
         result.then(function (taken) {  // after the refusal's message box
           if (taken === 1) box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
         });
@@ -392,6 +461,7 @@ var VelkDom = (function () {
   var UNDOABLE_LENGTH = 4096;
 
   // Replaces a box's text, as one step its undo takes back where it can.
+  /** @param {HTMLTextAreaElement} box @param {string} text */
   function replaceBoxText(box, text) {
     var focused = document.activeElement;
     var done = false;
@@ -405,7 +475,13 @@ var VelkDom = (function () {
     box.setSelectionRange(0, 0);
     box.scrollTop = 0;
     box.scrollLeft = 0;
-    if (focused && focused !== box && focused !== document.body) focused.focus();
+    if (focused instanceof HTMLElement && focused !== box && focused !== document.body) focused.focus();
+  }
+
+  /** @param {Element} e @returns {e is Box | HTMLSelectElement} a box or a list */
+  function isValued(e) {
+    return e instanceof HTMLInputElement || e instanceof HTMLTextAreaElement ||
+           e instanceof HTMLSelectElement;
   }
 
   // --- place and size ---------------------------------------------------------
@@ -443,13 +519,12 @@ var VelkDom = (function () {
   function finish() {
     ended = true;
     controls.forEach(function (e) {
-      if (e && 'value' in e && e.tagName !== 'SELECT') e.value = '';
+      if (e instanceof HTMLInputElement || e instanceof HTMLTextAreaElement) e.value = '';
     });
     pinKept = '';
     document.documentElement.classList.remove('velk-busy');
-    var desktop = document.getElementById('velk-desktop');
-    desktop.textContent = '';
-    var note = element('main', 'velk-ended', desktop);
+    desktop().textContent = '';
+    var note = element('main', 'velk-ended', desktop());
     element('h1', null, note).textContent = caption;
     element('p', null, note).textContent = 'The program has ended.';
     element('p', null, note).textContent = 'Open the page again to start it again.';
@@ -461,6 +536,7 @@ var VelkDom = (function () {
   return {
     beeps: 0,  // how many times the page has beeped
 
+    /** @param {Record<string, (...args: (number | string)[]) => unknown>} entryPoints */
     bind: function (entryPoints) {
       program = entryPoints;
       document.addEventListener('keydown', onKeyDown, true);
@@ -480,21 +556,23 @@ var VelkDom = (function () {
       if (window.performance && performance.mark) performance.mark('velk-window-shown');
     },
 
+    /** @param {number} id @returns {string} */
     text: function (id) {
       var e = controls[id];
       if (!e) return '';
-      return 'value' in e ? e.value : e.textContent;
+      return isValued(e) ? e.value : e.textContent || '';
     },
 
+    /** @param {number} id @param {string} text */
     setText: function (id, text) {
       var e = controls[id];
-      if (id === TEXT1) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
-      else if (e.tagName === 'SELECT') e.value = text;
-      else if ('value' in e) e.value = text;
+      if (e instanceof HTMLTextAreaElement) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
+      else if (isValued(e)) e.value = text;
       else if (e.textContent !== text) e.textContent = text;  // the status line, again each pass
-      if (id === PIN_BOX) pinKept = e.value;
+      if (id === PIN_BOX && isValued(e)) pinKept = e.value;
     },
 
+    /** @param {number} id @param {string} item */
     addItem: function (id, item) {
       var option = document.createElement('option');
       option.value = item;
@@ -502,22 +580,24 @@ var VelkDom = (function () {
       controls[id].appendChild(option);
     },
 
+    /** @param {number} id @param {boolean} visible */
     showLabel: function (id, visible) {
       controls[id].hidden = !visible;
     },
 
+    /** @param {number} item @param {boolean} enabled */
     enableItem: function (item, enabled) {
       items[item].setAttribute('aria-disabled', enabled ? 'false' : 'true');
     },
 
+    /** @param {boolean} locked */
     setLocked: function (locked) {
       if (locked) focusBeforeLock = document.activeElement;
       controls.forEach(function (e) {
-        if (!e) return;
-        if (e.tagName === 'SELECT') e.disabled = locked;
-        else if ('readOnly' in e) e.readOnly = locked;
+        if (e instanceof HTMLSelectElement) e.disabled = locked;
+        else if (isValued(e) && !(e instanceof HTMLSelectElement)) e.readOnly = locked;
       });
-      if (!locked && focusBeforeLock && focusBeforeLock !== document.body) {
+      if (!locked && focusBeforeLock instanceof HTMLElement && focusBeforeLock !== document.body) {
         focusBeforeLock.focus();
       }
     },
@@ -526,6 +606,7 @@ var VelkDom = (function () {
       return geometry.slice();
     },
 
+    /** @param {number[]} g */
     setGeometry: function (g) {
       moved = true;
       geometry = [g[0], g[1], Math.max(MIN_WIDTH, g[2]), Math.max(MIN_HEIGHT, g[3])];
@@ -538,9 +619,13 @@ var VelkDom = (function () {
 
     // A modal dialog with the title, the style's icon, the prompt and OK;
     // resolves when it is closed (OK, Enter, Space or Escape).
+    /**
+     * @param {string} prompt @param {number} style @param {string} title
+     * @returns {Promise<void>}
+     */
     messageBox: function (prompt, style, title) {
       return new Promise(function (resolve) {
-        var box = element('dialog', 'velk-box', document.body);
+        var box = /** @type {HTMLDialogElement} */ (element('dialog', 'velk-box', document.body));
         box.setAttribute('aria-labelledby', 'velk-box-title');
         box.setAttribute('aria-describedby', 'velk-box-prompt');
         var bar = element('div', 'velk-title', box);
@@ -555,14 +640,14 @@ var VelkDom = (function () {
         var text = element('div', 'velk-box-prompt', body);
         text.id = 'velk-box-prompt';
         text.textContent = prompt.replace(/\r\n?/g, '\n');
-        var ok = element('button', 'velk-ok', box);
+        var ok = /** @type {HTMLButtonElement} */ (element('button', 'velk-ok', box));
         ok.type = 'button';
         ok.textContent = 'OK';
         var focused = document.activeElement;
         var close = function () {
           box.close();
           box.remove();
-          if (focused && focused !== document.body && !ended) focused.focus();
+          if (focused instanceof HTMLElement && focused !== document.body && !ended) focused.focus();
           resolve();
         };
         ok.addEventListener('click', close);
@@ -578,7 +663,8 @@ var VelkDom = (function () {
     beep: function () {
       this.beeps++;
       try {
-        var Context = window.AudioContext || window.webkitAudioContext;
+        var Context = window.AudioContext ||
+            /** @type {{webkitAudioContext?: typeof AudioContext}} */ (window).webkitAudioContext;
         if (!Context) return;
         if (!audio) audio = new Context();
         var tone = audio.createOscillator();
@@ -595,6 +681,7 @@ var VelkDom = (function () {
       }
     },
 
+    /** @param {boolean} on */
     busy: function (on) {
       document.documentElement.classList.toggle('velk-busy', on);
     },
@@ -604,29 +691,37 @@ var VelkDom = (function () {
     // where the browser has it, else a message to the page itself: neither
     // waits as long as a timer, which the browser holds back to some
     // milliseconds when it is set again and again.
+    /** @returns {Promise<void>} */
     processEvents: function () {
-      var scheduler = /** @type {any} */ (window).scheduler;
+      var scheduler = /** @type {{scheduler?: {yield?: () => Promise<void>}}} */ (window).scheduler;
       if (scheduler && typeof scheduler.yield === 'function') return scheduler.yield();
       if (!channel) {
         channel = new MessageChannel();
-        channel.port1.onmessage = function () { wakeUps.shift()(); };
+        channel.port1.onmessage = function () {
+          var wakeUp = wakeUps.shift();
+          if (wakeUp) wakeUp();
+        };
       }
+      var port = channel.port2;
       return new Promise(function (resolve) {
         wakeUps.push(resolve);
-        channel.port2.postMessage(null);
+        port.postMessage(null);
       });
     },
 
     // True when the clipboard holds `text`: read back where the page may
     // read the clipboard without asking the user; elsewhere a write that
     // the browser reports done.
+    /** @param {string} text @returns {Promise<boolean>} */
     setClipboard: function (text) {
+      /** @param {string} read */
       var same = function (read) {
         return read.replace(/\r\n?/g, '\n') === text.replace(/\r\n?/g, '\n');
       };
       var readBack = function () {
         if (!navigator.permissions || !navigator.clipboard.readText) return true;
-        return navigator.permissions.query({name: 'clipboard-read'}).then(function (status) {
+        var name = /** @type {PermissionName} */ ('clipboard-read');
+        return navigator.permissions.query({name: name}).then(function (status) {
           if (status.state !== 'granted') return true;
           return navigator.clipboard.readText().then(same, function () { return false; });
         }, function () { return true; });
@@ -648,8 +743,9 @@ var VelkDom = (function () {
 
   // Where the page has no clipboard interface (a plain-http server): the
   // browser's copy of a selection, which cannot be read back.
+  /** @param {string} text */
   function copyBySelection(text) {
-    var box = element('textarea', 'velk-offscreen', document.body);
+    var box = /** @type {HTMLTextAreaElement} */ (element('textarea', 'velk-offscreen', document.body));
     box.value = text;
     box.select();
     var done = false;

@@ -25,8 +25,8 @@ module.exports = [
     languageOptions: {
       sourceType: 'script',
       globals: Object.fromEntries(['mergeInto', 'LibraryManager', 'HEAPU16', 'HEAP32', 'Module',
-                                   'Asyncify', 'UTF8ToString', '_malloc', '_free', 'VelkDom',
-                                   'VelkText', 'VelkGate'].map((name) => [name, 'readonly'])),
+                                   'Asyncify', 'UTF8ToString', '_malloc', '_free', 'VelkDom']
+                                      .map((name) => [name, 'readonly'])),
     },
   },
   // Under node, with functions that run in the page.

@@ -6,6 +6,9 @@
 const {execFileSync} = require('node:child_process');
 const path = require('node:path');
 
+/** @typedef {{name: string, caption: string, keys: string[] | null}} Edition */
+
+/** @type {Edition[]} */
 const EDITIONS = [
   {name: 'VelkEncryptDecryptV2', caption: 'Velk Encrypt Decrypt V2', keys: ['07', '31', '58', '99']},
   {name: 'VelkEncryptDecrypt', caption: 'Velk Encrypt Decrypt', keys: null},
@@ -16,7 +19,7 @@ const PIN = '27182818';
 const PLAIN = 'Secret: the quick brown fox, 0123456789 times!\n' +
   'Non-ASCII: \u00ac \u00a3 \u20ac \u00bf \u00a7 \u00d8 "quoted" ^_^\t+=-`|\\/;:\'\n\nLast line!';
 
-/** @param {{name: string}} edition */
+/** @param {Edition} edition */
 function pageUrl(edition) {
   return 'file://' + path.resolve(process.env.VELK_PAGES || '', edition.name + '.html');
 }
@@ -24,7 +27,7 @@ function pageUrl(edition) {
 /**
  * `text` through velk-encrypt-decrypt with PIN, the edition's keys and
  * `passes`, forward or inverse.
- * @param {{keys: string[] | null}} edition
+ * @param {{keys: string[] | null}} edition the keys, none for the classic edition's
  * @param {string} text
  * @param {number} passes
  * @param {boolean} [inverse]

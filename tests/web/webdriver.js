@@ -7,6 +7,7 @@ const {spawn} = require('node:child_process');
 const net = require('node:net');
 
 // The keys WebDriver names by code points of its own.
+/** @type {Record<string, string>} */
 const KEYS = {Enter: '\uE007', Backspace: '\uE003', Tab: '\uE004', Escape: '\uE00C',
               Shift: '\uE008', Control: '\uE009', Alt: '\uE00A', ArrowLeft: '\uE012',
               Delete: '\uE017'};

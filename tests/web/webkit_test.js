@@ -32,7 +32,7 @@ async function waitFor(script) {
 
 /**
  * Opens the edition's page with the controls set, the focus in the PIN box.
- * @param {{name: string, keys: string[] | null}} edition
+ * @param {import('./pages.js').Edition} edition
  * @param {string} passes
  * @param {string} text Text1's
  */
@@ -98,8 +98,9 @@ describe('both pages in WebKitGTK', () => {
   });
 
   it('refuses a run with the edition\'s title and message, the text left as it was', async () => {
-    for (const [edition, pin, message] of [[EDITIONS[0], '', 'Enter Pin'],
-                                           [EDITIONS[1], '1234567', 'Enter Pin 8 Numbers']]) {
+    /** @type {[import('./pages.js').Edition, string, string][]} */
+    const cases = [[EDITIONS[0], '', 'Enter Pin'], [EDITIONS[1], '1234567', 'Enter Pin 8 Numbers']];
+    for (const [edition, pin, message] of cases) {
       await open(edition, '01', 'unchanged');
       if (pin) await session.type('#txtKey', pin);
       await menuKeys('d');
