@@ -1,7 +1,7 @@
 // The page's side of the windowing layer (web/library_velk.js over the
 // page script's VelkDom), as the C++ side calls it. Text goes as UTF-16
 // units with a length; control, menu item and style numbers are the values
-// of ui::Control, ui::MenuItem and ui::MessageStyle.
+// of ui::Control and ui::MenuItem.
 #pragma once
 
 #include <cstdint>
@@ -15,11 +15,12 @@ void velk_dom_window(const char16_t* caption, int captionLength, int clientWidth
 // font (face, points, bold; an empty face for the window's own), and what
 // screen readers call it: a label names the control called `names` (ASCII,
 // empty for none); an input that no label names goes by `accessibleName`.
+// A box takes at most `maxLength` characters (0: no limit of its own).
 void velk_dom_control(int control, int kind, const char* name, const int* place,
                       const char16_t* caption, int captionLength, const char16_t* toolTip,
                       int toolTipLength, const char16_t* face, int faceLength, double points,
                       int bold, int visible, const char* names, const char16_t* accessibleName,
-                      int accessibleNameLength);
+                      int accessibleNameLength, int maxLength);
 // The menu's title, then its entries in order; `item` is -1 for a separator.
 void velk_dom_menu(const char* name, const char16_t* title, int titleLength);
 void velk_dom_menu_entry(const char* name, const char16_t* caption, int captionLength, int item);
@@ -40,8 +41,9 @@ void velk_dom_set_geometry(int left, int top, int width, int height);
 int velk_dom_screen_width();
 
 // The desktop. The message box, the pending events and the clipboard wait
-// for the page (the program sleeps through Asyncify meanwhile).
-void velk_dom_message_box(const char16_t* prompt, int promptLength, int style,
+// for the page (the program sleeps through Asyncify meanwhile). A message
+// box is critical (an error) or else informs.
+void velk_dom_message_box(const char16_t* prompt, int promptLength, int critical,
                           const char16_t* title, int titleLength);
 void velk_dom_beep();
 void velk_dom_busy(int busy);

@@ -138,12 +138,13 @@ var library = {
   velk_dom_control__deps: ['$VelkText'],
   velk_dom_control: function(control, kind, name, place, caption, captionLength, tip, tipLength,
                              face, faceLength, points, bold, visible, names, accessibleName,
-                             accessibleNameLength) {
+                             accessibleNameLength, maxLength) {
     VelkDom.control(control, kind, UTF8ToString(name),
                     Array.from(HEAP32.subarray(place >> 2, (place >> 2) + 4)),
                     VelkText.read(caption, captionLength), VelkText.read(tip, tipLength),
                     VelkText.read(face, faceLength), points, bold !== 0, visible !== 0,
-                    UTF8ToString(names), VelkText.read(accessibleName, accessibleNameLength));
+                    UTF8ToString(names), VelkText.read(accessibleName, accessibleNameLength),
+                    maxLength);
   },
   velk_dom_menu__deps: ['$VelkText'],
   velk_dom_menu: function(name, title, titleLength) {
@@ -196,11 +197,11 @@ var library = {
   },
 
   velk_dom_message_box__deps: ['$VelkText'],
-  velk_dom_message_box: function(prompt, promptLength, style, title, titleLength) {
+  velk_dom_message_box: function(prompt, promptLength, critical, title, titleLength) {
     var promptText = VelkText.read(prompt, promptLength);
     var titleText = VelkText.read(title, titleLength);
     return Asyncify.handleSleep(function(wakeUp) {
-      VelkDom.messageBox(promptText, style, titleText).then(function() { wakeUp(); });
+      VelkDom.messageBox(promptText, critical !== 0, titleText).then(function() { wakeUp(); });
     });
   },
   velk_dom_beep: function() {

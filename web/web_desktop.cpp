@@ -7,8 +7,8 @@ namespace velk::web {
 
 void WebDesktop::messageBox(std::u16string_view prompt, ui::MessageStyle style,
                             std::u16string_view title) {
-    velk_dom_message_box(prompt.data(), Length(prompt), static_cast<int>(style), title.data(),
-                         Length(title));
+    velk_dom_message_box(prompt.data(), Length(prompt), style == ui::MessageStyle::Critical ? 1 : 0,
+                         title.data(), Length(title));
 }
 
 void WebDesktop::beep() {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/run_input.h"
 #include "engine/wipe.h"
 #include "web/dom.h"
 
@@ -45,7 +46,8 @@ WebWindow::WebWindow(const ui::Edition& edition) {
                          Length(spec.toolTip), font.face.data(), Length(font.face), font.points,
                          font.bold ? 1 : 0, spec.visible ? 1 : 0,
                          spec.names ? CString(ui::ControlName(*spec.names)).c_str() : "",
-                         spec.unlabelledName.data(), Length(spec.unlabelledName));
+                         spec.unlabelledName.data(), Length(spec.unlabelledName),
+                         spec.kind == ui::ControlKind::PinBox ? PinCharacters : 0);
     }
     velk_dom_menu(CString(ui::MenuName).c_str(), ui::MenuTitle.data(), Length(ui::MenuTitle));
     for (const ui::MenuEntry& entry : ui::Menu) {

@@ -7,9 +7,6 @@
 
 /* exported VelkDom */
 var VelkDom = (function () {
-  var FRAME = 3;        // border of the window's frame, pixels
-  var TITLE_BAR = 18;
-  var MENU_BAR = 20;
   var MIN_WIDTH = 112;  // the smallest frame the slide shrinks to
   var MIN_HEIGHT = 27;
   var KINDS = ['pin', 'text', 'list', 'label'];  // ui::ControlKind
@@ -40,6 +37,7 @@ var VelkDom = (function () {
   var items = [];
   var geometry = [0, 0, 0, 0];
   var scale = 1;
+  var fullWidth = 0;      // the frame's as the stylesheet lays it out
   var moved = false;      // the program has placed the window itself
   /** @type {Element | null} */
   var focusBeforeLock = null;
@@ -134,7 +132,6 @@ var VelkDom = (function () {
     });
     client.style.width = width + 'px';
     client.style.height = height + 'px';
-    geometry = [0, 0, width + 2 * FRAME, height + TITLE_BAR + MENU_BAR + 2 * FRAME];
   }
 
   // A text box that the browser neither completes, corrects nor checks.
@@ -155,16 +152,17 @@ var VelkDom = (function () {
    * @param {number[]} place @param {string} text @param {string} tip
    * @param {string} face @param {number} points @param {boolean} bold
    * @param {boolean} visible @param {string} names @param {string} accessibleName
+   * @param {number} maxLength
    */
   function buildControl(id, kind, name, place, text, tip, face, points, bold, visible, names,
-                        accessibleName) {
+                        accessibleName, maxLength) {
     /** @type {HTMLElement} */
     var e;
     switch (KINDS[kind]) {
       case 'pin':
         var pin = /** @type {HTMLInputElement} */ (plainBox('input', 'velk-pin'));
         pin.type = 'text';
-        pin.maxLength = 8;
+        pin.maxLength = maxLength;
         pin.inputMode = 'numeric';
         pin.setAttribute('data-lpignore', 'true');  // no password manager's offer
         guardPinBox(pin);
@@ -423,7 +421,7 @@ var VelkDom = (function () {
     });
     // The last word, for any way in that the checks above do not see.
     box.addEventListener('input', function () {
-      if (/^[0-9]{0,8}$/.test(box.value)) pinKept = box.value;
+      if (box.value === '' || program.pinInsert('', 0, box.value) !== 0) pinKept = box.value;
       else box.value = pinKept;
     });
   }
@@ -496,8 +494,7 @@ var VelkDom = (function () {
 
   // On a narrow screen the whole window scales down to the page's width.
   function fitToViewport() {
-    if (ended || !frame) return;
-    var fullWidth = client.offsetWidth + 2 * FRAME;
+    if (ended || !frame || frame.hidden) return;
     scale = Math.min(1, viewportWidth() / fullWidth);
     frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
     if (!moved) {
@@ -551,6 +548,9 @@ var VelkDom = (function () {
 
     show: function () {
       frame.hidden = false;
+      // The frame as the stylesheet lays it out around the client area.
+      fullWidth = frame.offsetWidth;
+      geometry = [0, 0, fullWidth, frame.offsetHeight];
       fitToViewport();
       controls[PIN_BOX].focus();
       if (window.performance && performance.mark) performance.mark('velk-window-shown');
@@ -620,10 +620,10 @@ var VelkDom = (function () {
     // A modal dialog with the title, the style's icon, the prompt and OK;
     // resolves when it is closed (OK, Enter, Space or Escape).
     /**
-     * @param {string} prompt @param {number} style @param {string} title
+     * @param {string} prompt @param {boolean} critical @param {string} title
      * @returns {Promise<void>}
      */
-    messageBox: function (prompt, style, title) {
+    messageBox: function (prompt, critical, title) {
       return new Promise(function (resolve) {
         var box = /** @type {HTMLDialogElement} */ (element('dialog', 'velk-box', document.body));
         box.setAttribute('aria-labelledby', 'velk-box-title');
@@ -633,10 +633,10 @@ var VelkDom = (function () {
         heading.id = 'velk-box-title';
         heading.textContent = title;
         var body = element('div', 'velk-box-body', box);
-        var icon = element('div', style === 16 ? 'velk-icon-critical' : 'velk-icon-information', body);
+        var icon = element('div', critical ? 'velk-icon-critical' : 'velk-icon-information', body);
         icon.setAttribute('role', 'img');
-        icon.setAttribute('aria-label', style === 16 ? 'Error' : 'Information');
-        icon.textContent = style === 16 ? '\u00d7' : 'i';
+        icon.setAttribute('aria-label', critical ? 'Error' : 'Information');
+        icon.textContent = critical ? '\u00d7' : 'i';
         var text = element('div', 'velk-box-prompt', body);
         text.id = 'velk-box-prompt';
         text.textContent = prompt.replace(/\r\n?/g, '\n');
