@@ -773,3 +773,31 @@ var VelkDom = (function () {
     face.load().catch(function () {});
   });
 })(typeof VelkFonts === 'undefined' ? null : VelkFonts);
+
+// A browser that lacks what the page needs says so in the page, and the
+// program does not start, instead of leaving an empty window: WebAssembly
+// that the page's policy lets it compile ('wasm-unsafe-eval': Chrome 97,
+// Firefox 102, Safari 16) and modal dialogs (older still).
+(function () {
+  var fits = typeof WebAssembly === 'object' && typeof HTMLDialogElement === 'function';
+  try {
+    if (fits) new WebAssembly.Module(new Uint8Array([0, 0x61, 0x73, 0x6d, 1, 0, 0, 0]));
+  } catch (e) {
+    fits = false;
+  }
+  if (fits) return;
+  var desktop = /** @type {HTMLElement} */ (document.getElementById('velk-desktop'));
+  desktop.textContent = '';
+  var note = document.createElement('main');
+  note.className = 'velk-ended';
+  note.setAttribute('role', 'alert');
+  var heading = document.createElement('h1');
+  heading.textContent = document.title;
+  var text = document.createElement('p');
+  text.textContent = 'This browser cannot run ' + document.title + '. It needs Chrome or ' +
+      'Edge 97, Firefox 102, or Safari 16 (on macOS, iOS and iPadOS) or later.';
+  note.appendChild(heading);
+  note.appendChild(text);
+  desktop.appendChild(note);
+  throw new Error('the browser lacks what ' + document.title + ' needs');
+})();

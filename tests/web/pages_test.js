@@ -468,6 +468,21 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     await page.close();
   });
 
+  it('tells a browser that may not compile the program why it cannot run it', async () => {
+    const page = await browser.newPage();
+    // As a browser without 'wasm-unsafe-eval' refuses the page's WebAssembly.
+    await page.evaluateOnNewDocument(() => {
+      WebAssembly.Module = /** @type {typeof WebAssembly.Module} */ (/** @type {unknown} */ (
+        function () { throw new WebAssembly.CompileError('refused by the policy'); }));
+    });
+    await page.goto(pageUrl(EDITIONS[1]));
+    const note = await page.waitForSelector('.velk-ended[role=alert]');
+    assert.match(String(await note?.evaluate((e) => e.textContent)),
+                 /cannot run Velk Encrypt Decrypt\. It needs Chrome or Edge 97, Firefox 102, or Safari 16/);
+    assert.equal(await page.$('#Form1'), null);
+    await page.close();
+  });
+
   it('asks the network for nothing: the log holds the page alone', async () => {
     const page = await browser.newPage();
     const session = await page.createCDPSession();
