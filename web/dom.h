@@ -40,15 +40,16 @@ void velk_dom_geometry(int* geometry);
 void velk_dom_set_geometry(int left, int top, int width, int height);
 int velk_dom_screen_width();
 
-// The desktop. The message box, the pending events and the clipboard wait
-// for the page (the program sleeps through Asyncify meanwhile). A message
+// The desktop. The calls named velk_dom_wait_* wait for the page (the
+// program sleeps through Asyncify meanwhile, which the build gives them by
+// that name): the message box, the pending events, the clipboard. A message
 // box is critical (an error) or else informs.
-void velk_dom_message_box(const char16_t* prompt, int promptLength, int critical,
-                          const char16_t* title, int titleLength);
+void velk_dom_wait_message_box(const char16_t* prompt, int promptLength, int critical,
+                               const char16_t* title, int titleLength);
 void velk_dom_beep();
 void velk_dom_busy(int busy);
-void velk_dom_process_events();
-int velk_dom_set_clipboard(const char16_t* text, int length);
+void velk_dom_wait_events();
+int velk_dom_wait_clipboard(const char16_t* text, int length);
 void velk_dom_end_program(int status);
 
 // Hands the page the program's entry points (velk_* in program.cpp).

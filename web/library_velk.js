@@ -196,8 +196,8 @@ var library = {
     return VelkDom.screenWidth();
   },
 
-  velk_dom_message_box__deps: ['$VelkText'],
-  velk_dom_message_box: function(prompt, promptLength, critical, title, titleLength) {
+  velk_dom_wait_message_box__deps: ['$VelkText'],
+  velk_dom_wait_message_box: function(prompt, promptLength, critical, title, titleLength) {
     var promptText = VelkText.read(prompt, promptLength);
     var titleText = VelkText.read(title, titleLength);
     return Asyncify.handleSleep(function(wakeUp) {
@@ -210,13 +210,13 @@ var library = {
   velk_dom_busy: function(busy) {
     VelkDom.busy(busy !== 0);
   },
-  velk_dom_process_events: function() {
+  velk_dom_wait_events: function() {
     return Asyncify.handleSleep(function(wakeUp) {
       VelkDom.processEvents().then(function() { wakeUp(); });
     });
   },
-  velk_dom_set_clipboard__deps: ['$VelkText'],
-  velk_dom_set_clipboard: function(text, length) {
+  velk_dom_wait_clipboard__deps: ['$VelkText'],
+  velk_dom_wait_clipboard: function(text, length) {
     var copy = VelkText.read(text, length);
     return Asyncify.handleSleep(function(wakeUp) {
       VelkDom.setClipboard(copy).then(function(done) {

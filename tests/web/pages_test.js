@@ -219,6 +219,9 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
       });
       const v2 = edition.keys !== null;
       assert.equal(window.title, edition.caption);
+      // The page's title before the program starts is the program's caption.
+      const file = fs.readFileSync(new URL(pageUrl(edition)), 'utf8');
+      assert.equal(file.match(/<title>([^<]*)<\/title>/)?.[1], window.title);
       assert.equal(window.focus, 'txtKey');
       assert.deepEqual(window.pin, [296, v2 ? 3 : 3, 63, 22]);
       assert.deepEqual(window.text1, v2 ? [0, 30, 601, 241] : [3, 32, 601, 241]);
