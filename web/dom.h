@@ -10,13 +10,13 @@ extern "C" {
 
 // The window: its title and client size in pixels.
 void velk_dom_window(const char16_t* caption, int captionLength, int clientWidth, int clientHeight);
-// A control of `kind` (ui::ControlKind) named `name` (ASCII), with its place
+// A control of `kind` ("pin", "text", "list" or "label") named `name`, with its place
 // (left, top, width, height in pixels), a label's caption, its tool tip, its
 // font (face, points, bold; an empty face for the window's own), and what
 // screen readers call it: a label names the control called `names` (ASCII,
 // empty for none); an input that no label names goes by `accessibleName`.
 // A box takes at most `maxLength` characters (0: no limit of its own).
-void velk_dom_control(int control, int kind, const char* name, const int* place,
+void velk_dom_control(int control, const char* kind, const char* name, const int* place,
                       const char16_t* caption, int captionLength, const char16_t* toolTip,
                       int toolTipLength, const char16_t* face, int faceLength, double points,
                       int bold, int visible, const char* names, const char16_t* accessibleName,

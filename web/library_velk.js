@@ -139,7 +139,7 @@ var library = {
   velk_dom_control: function(control, kind, name, place, caption, captionLength, tip, tipLength,
                              face, faceLength, points, bold, visible, names, accessibleName,
                              accessibleNameLength, maxLength) {
-    VelkDom.control(control, kind, UTF8ToString(name),
+    VelkDom.control(control, UTF8ToString(kind), UTF8ToString(name),
                     Array.from(HEAP32.subarray(place >> 2, (place >> 2) + 4)),
                     VelkText.read(caption, captionLength), VelkText.read(tip, tipLength),
                     VelkText.read(face, faceLength), points, bold !== 0, visible !== 0,

@@ -19,6 +19,21 @@ int Number(ui::Control control) {
     return static_cast<int>(control);
 }
 
+// The page's name for a kind of control.
+const char* KindName(ui::ControlKind kind) {
+    switch (kind) {
+        case ui::ControlKind::PinBox:
+            return "pin";
+        case ui::ControlKind::TextBox:
+            return "text";
+        case ui::ControlKind::List:
+            return "list";
+        case ui::ControlKind::Label:
+            break;
+    }
+    return "label";
+}
+
 // A name as a C string: the names are short ASCII literals.
 std::string CString(std::string_view name) {
     return std::string(name);
@@ -40,7 +55,7 @@ WebWindow::WebWindow(const ui::Edition& edition) {
             TwipsToPixels(spec.place.width), TwipsToPixels(spec.place.height)};
         // Screen readers name an input by the label that names it, or where
         // none shows by its own accessible name.
-        velk_dom_control(Number(spec.id), static_cast<int>(spec.kind),
+        velk_dom_control(Number(spec.id), KindName(spec.kind),
                          CString(ui::ControlName(spec.id)).c_str(), place.data(),
                          spec.caption.data(), Length(spec.caption), spec.toolTip.data(),
                          Length(spec.toolTip), font.face.data(), Length(font.face), font.points,

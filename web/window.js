@@ -9,7 +9,6 @@
 var VelkDom = (function () {
   var MIN_WIDTH = 112;  // the smallest frame the slide shrinks to
   var MIN_HEIGHT = 27;
-  var KINDS = ['pin', 'text', 'list', 'label'];  // ui::ControlKind
   var PIN_BOX = 0;  // ui::Control
 
   /**
@@ -148,7 +147,7 @@ var VelkDom = (function () {
   // A label that names an input is the input's <label>; an input that no
   // label names carries its own accessible name.
   /**
-   * @param {number} id @param {number} kind @param {string} name
+   * @param {number} id @param {string} kind @param {string} name
    * @param {number[]} place @param {string} text @param {string} tip
    * @param {string} face @param {number} points @param {boolean} bold
    * @param {boolean} visible @param {string} names @param {string} accessibleName
@@ -158,7 +157,7 @@ var VelkDom = (function () {
                         accessibleName, maxLength) {
     /** @type {HTMLElement} */
     var e;
-    switch (KINDS[kind]) {
+    switch (kind) {
       case 'pin':
         var pin = /** @type {HTMLInputElement} */ (plainBox('input', 'velk-pin'));
         pin.type = 'text';
