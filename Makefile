@@ -94,11 +94,13 @@ web: build/web/build.ninja
 test-web: build web
 	ctest --preset web
 
-# Every file by a tool of its language; clang-tidy over the compile commands
-# of the Linux build with everything and of the Windows build.
-LINT_BUILDS = build/asan build/windows
+# Every file by a tool of its language: clang-tidy over the compile commands
+# of the Linux build with everything, of the Windows build and of the pages';
+# ESLint and tsc over the pages' scripts.
+LINT_BUILDS = build/asan build/windows build/web
 lint: $(LINT_BUILDS:%=%/build.ninja)
 	tools/lint $(LINT_BUILDS)
+	tools/lint-web
 
 # The same with Debian 13's compilers and checkers, in a Debian 13 root of
 # its own (tools/lint-trixie); not part of make test.
@@ -121,6 +123,7 @@ bench: build/release/build.ninja web
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/velk_pass_bench
 	node build/web/bench/velk_pass_bench.js
+	VELK_PAGES=build/web xvfb-run -a node bench/web_run_bench.js
 	build/release/bench/velk_engine_bench
 	QT_QPA_PLATFORM=offscreen build/release/bench/velk_window_bench
 	build/release/bench/velk_cli_bench

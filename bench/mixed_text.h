@@ -41,9 +41,9 @@ inline std::u16string MixedTextWithLf(std::size_t length) {
     const std::u16string crLf = MixedText(length, u"\r\n");
     std::u16string text;
     text.reserve(crLf.size());
-    for (std::size_t i = 0; i < crLf.size(); ++i) {
-        if (crLf[i] != u'\r') {
-            text += crLf[i];
+    for (const char16_t c : crLf) {
+        if (c != u'\r') {
+            text += c;
         }
     }
     return text;

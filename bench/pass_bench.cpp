@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@
 #include "engine/key_preparation.h"
 #include "engine/passes.h"
 
-int main() {
+int main() try {
     using namespace velk;
     using Clock = std::chrono::steady_clock;
     KeyLibrary library;
@@ -42,4 +43,7 @@ int main() {
     std::printf("forward pass over %d characters: median %.1f us, fastest %.1f us (%d passes)\n",
                 MaxTextLength, micros[micros.size() / 2], micros.front(), Runs);
     return text1.ReadText().size() == text.size() ? 0 : 1;
+} catch (const std::exception& e) {
+    std::fprintf(stderr, "velk_pass_bench: %s\n", e.what());
+    return 1;
 }

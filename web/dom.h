@@ -1,7 +1,7 @@
 // The page's side of the windowing layer (web/library_velk.js over the
 // page script's VelkDom), as the C++ side calls it. Text goes as UTF-16
 // units with a length; control, menu item and style numbers are the values
-// of ui::Control, ui::MenuItem and ui::MessageStyle.
+// of ui::Control and ui::MenuItem.
 #pragma once
 
 #include <cstdint>
@@ -10,16 +10,17 @@ extern "C" {
 
 // The window: its title and client size in pixels.
 void velk_dom_window(const char16_t* caption, int captionLength, int clientWidth, int clientHeight);
-// A control of `kind` (ui::ControlKind) named `name` (ASCII), with its place
+// A control of `kind` ("pin", "text", "list" or "label") named `name`, with its place
 // (left, top, width, height in pixels), a label's caption, its tool tip, its
 // font (face, points, bold; an empty face for the window's own), and what
 // screen readers call it: a label names the control called `names` (ASCII,
 // empty for none); an input that no label names goes by `accessibleName`.
-void velk_dom_control(int control, int kind, const char* name, const int* place,
+// A box takes at most `maxLength` characters (0: no limit of its own).
+void velk_dom_control(int control, const char* kind, const char* name, const int* place,
                       const char16_t* caption, int captionLength, const char16_t* toolTip,
                       int toolTipLength, const char16_t* face, int faceLength, double points,
                       int bold, int visible, const char* names, const char16_t* accessibleName,
-                      int accessibleNameLength);
+                      int accessibleNameLength, int maxLength);
 // The menu's title, then its entries in order; `item` is -1 for a separator.
 void velk_dom_menu(const char* name, const char16_t* title, int titleLength);
 void velk_dom_menu_entry(const char* name, const char16_t* caption, int captionLength, int item);
@@ -39,14 +40,16 @@ void velk_dom_geometry(int* geometry);
 void velk_dom_set_geometry(int left, int top, int width, int height);
 int velk_dom_screen_width();
 
-// The desktop. The message box, the pending events and the clipboard wait
-// for the page (the program sleeps through Asyncify meanwhile).
-void velk_dom_message_box(const char16_t* prompt, int promptLength, int style,
-                          const char16_t* title, int titleLength);
+// The desktop. The calls named velk_dom_wait_* wait for the page (the
+// program sleeps through Asyncify meanwhile, which the build gives them by
+// that name): the message box, the pending events, the clipboard. A message
+// box is critical (an error) or else informs.
+void velk_dom_wait_message_box(const char16_t* prompt, int promptLength, int critical,
+                               const char16_t* title, int titleLength);
 void velk_dom_beep();
 void velk_dom_busy(int busy);
-void velk_dom_process_events();
-int velk_dom_set_clipboard(const char16_t* text, int length);
+void velk_dom_wait_events();
+int velk_dom_wait_clipboard(const char16_t* text, int length);
 void velk_dom_end_program(int status);
 
 // Hands the page the program's entry points (velk_* in program.cpp).

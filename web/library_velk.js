@@ -1,32 +1,136 @@
 // The program's calls into the page: text from and to the wasm memory, then
 // the page script's VelkDom (window.js) does the rest. The calls that wait
 // for the page sleep through Asyncify.
-mergeInto(LibraryManager.library, {
-  $VelkText: {
-    // Unit for unit, lone surrogates and NUL included (a TextDecoder would
-    // not keep them).
-    read: function(pointer, length) {
-      var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
-      var parts = [];
-      for (var i = 0; i < units.length; i += 8192) {
-        parts.push(String.fromCharCode.apply(null, units.subarray(i, i + 8192)));
+
+// Text between the program's memory and the page's strings.
+var VelkText = {
+  // Unit for unit, lone surrogates and NUL included (a TextDecoder would
+  // not keep them).
+  /** @param {number} pointer @param {number} length @returns {string} */
+  read: function(pointer, length) {
+    var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+    var parts = [];
+    for (var i = 0; i < units.length; i += 8192) {
+      parts.push(String.fromCharCode.apply(null, Array.from(units.subarray(i, i + 8192))));
+    }
+    return parts.join('');
+  },
+  // Calls `use` with a copy of `text` in the wasm memory, overwritten and
+  // freed after it.
+  /**
+   * @template T
+   * @param {string} text
+   * @param {(pointer: number, length: number) => T} use
+   * @returns {T}
+   */
+  lend: function(text, use) {
+    var pointer = _malloc(text.length * 2 + 2);
+    for (var i = 0; i < text.length; ++i) HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
+    try {
+      return use(pointer, text.length);
+    } finally {
+      HEAPU16.fill(0, pointer >> 1, (pointer >> 1) + text.length);
+      _free(pointer);
+    }
+  },
+};
+
+// The one gate into the program. The program is busy while one of its
+// entry points runs or sleeps (a run between its passes, a message box, the
+// clipboard); meanwhile each entry point gets the answer the desktop
+// window gives it then: one that never sleeps is called (the PIN box's
+// key checks), a locked box takes no edit, a disabled menu item does
+// nothing, and what is left waits its turn. So no call ever takes over
+// the promise of the call that sleeps.
+/**
+ * An entry point: its export, what it gets while the program is busy (a
+ * call, a refusal, a turn in the queue), its answer when refused, whether
+ * it may sleep, whether its first argument is a menu item, and how its
+ * arguments reach the memory.
+ * @typedef {{name: string, busy: 'call' | 'refuse' | 'queue', refused?: number,
+ *            sleeps?: boolean, item?: boolean,
+ *            lend?: (args: Arg[], use: (args: number[]) => number) => number}} Entry
+ * @typedef {number | string} Arg
+ */
+var VelkGate = {
+  depth: 0,        // entry points on the stack or asleep
+  asleep: false,   // an entry point sleeps; its promise is pending
+  /** @type {(() => void)[]} what waits its turn, in order */
+  queue: [],
+  /** @type {boolean[]} by ui::MenuItem */
+  disabled: [],
+  ended: false,
+
+  /**
+   * Runs `entry` with `args` unless it must wait or is refused.
+   * @param {Entry} entry
+   * @param {Arg[]} args
+   * @returns {number | undefined | Promise<number | undefined>}
+   */
+  enter: function(entry, args) {
+    if (VelkGate.ended) return entry.refused;
+    if (entry.item && VelkGate.disabled[Number(args[0])]) return entry.refused;
+    if (VelkGate.depth > 0 || VelkGate.asleep) {
+      if (entry.busy === 'refuse') return entry.refused;
+      if (entry.busy === 'queue') {
+        return new Promise(function(resolve) {
+          VelkGate.queue.push(function() { resolve(VelkGate.run(entry, args)); });
+        });
       }
-      return parts.join('');
-    },
-    // Calls `use` with a copy of `text` in the wasm memory, overwritten and
-    // freed after it.
-    lend: function(text, use) {
-      var pointer = _malloc(text.length * 2 + 2);
-      for (var i = 0; i < text.length; ++i) HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
-      try {
-        return use(pointer, text.length);
-      } finally {
-        HEAPU16.fill(0, pointer >> 1, (pointer >> 1) + text.length);
-        _free(pointer);
-      }
-    },
+    }
+    return VelkGate.run(entry, args);
   },
 
+  /**
+   * @param {Entry} entry
+   * @param {Arg[]} args
+   * @returns {number | Promise<number>}
+   */
+  run: function(entry, args) {
+    var before = Asyncify.currData;
+    /** @param {number[]} numbers */
+    var call = function(numbers) { return Module['_' + entry.name].apply(null, numbers); };
+    var result;
+    ++VelkGate.depth;
+    try {
+      result = entry.lend ? entry.lend(args, call) : call(/** @type {number[]} */ (args));
+    } finally {
+      --VelkGate.depth;
+    }
+    if (!Asyncify.currData || Asyncify.currData === before) {
+      VelkGate.next();
+      return result;
+    }
+    if (!entry.sleeps) throw new Error(entry.name + ' slept, which it must not');
+    VelkGate.asleep = true;
+    var done = Asyncify.whenDone();
+    var wake = function() {
+      VelkGate.asleep = false;
+      VelkGate.next();
+    };
+    done.then(wake, wake);
+    return done;
+  },
+
+  // The next of what waits its turn, when the program is free.
+  next: function() {
+    if (VelkGate.depth > 0 || VelkGate.asleep || VelkGate.queue.length === 0) return;
+    if (VelkGate.ended) {
+      VelkGate.queue = [];
+      return;
+    }
+    var first = VelkGate.queue.shift();
+    if (first) first();
+  },
+};
+
+// What Emscripten builds into the program's script: VelkText and VelkGate
+// by the names it gives them ($), then the calls by the names dom.h
+// declares, each with what it needs (__deps).
+/** @type {Record<string, object | string[] | ((...args: number[]) => unknown)>} */
+var library = {
+  $VelkText: VelkText,
+  $VelkGate: VelkGate,
   velk_dom_window__deps: ['$VelkText'],
   velk_dom_window: function(caption, captionLength, width, height) {
     VelkDom.window(VelkText.read(caption, captionLength), width, height);
@@ -34,12 +138,13 @@ mergeInto(LibraryManager.library, {
   velk_dom_control__deps: ['$VelkText'],
   velk_dom_control: function(control, kind, name, place, caption, captionLength, tip, tipLength,
                              face, faceLength, points, bold, visible, names, accessibleName,
-                             accessibleNameLength) {
-    VelkDom.control(control, kind, UTF8ToString(name),
+                             accessibleNameLength, maxLength) {
+    VelkDom.control(control, UTF8ToString(kind), UTF8ToString(name),
                     Array.from(HEAP32.subarray(place >> 2, (place >> 2) + 4)),
                     VelkText.read(caption, captionLength), VelkText.read(tip, tipLength),
                     VelkText.read(face, faceLength), points, bold !== 0, visible !== 0,
-                    UTF8ToString(names), VelkText.read(accessibleName, accessibleNameLength));
+                    UTF8ToString(names), VelkText.read(accessibleName, accessibleNameLength),
+                    maxLength);
   },
   velk_dom_menu__deps: ['$VelkText'],
   velk_dom_menu: function(name, title, titleLength) {
@@ -72,7 +177,9 @@ mergeInto(LibraryManager.library, {
   velk_dom_show_label: function(label, visible) {
     VelkDom.showLabel(label, visible !== 0);
   },
+  velk_dom_enable_item__deps: ['$VelkGate'],
   velk_dom_enable_item: function(item, enabled) {
+    VelkGate.disabled[item] = enabled === 0;
     VelkDom.enableItem(item, enabled !== 0);
   },
   velk_dom_set_locked: function(locked) {
@@ -89,12 +196,12 @@ mergeInto(LibraryManager.library, {
     return VelkDom.screenWidth();
   },
 
-  velk_dom_message_box__deps: ['$VelkText'],
-  velk_dom_message_box: function(prompt, promptLength, style, title, titleLength) {
+  velk_dom_wait_message_box__deps: ['$VelkText'],
+  velk_dom_wait_message_box: function(prompt, promptLength, critical, title, titleLength) {
     var promptText = VelkText.read(prompt, promptLength);
     var titleText = VelkText.read(title, titleLength);
     return Asyncify.handleSleep(function(wakeUp) {
-      VelkDom.messageBox(promptText, style, titleText).then(function() { wakeUp(); });
+      VelkDom.messageBox(promptText, critical !== 0, titleText).then(function() { wakeUp(); });
     });
   },
   velk_dom_beep: function() {
@@ -103,13 +210,13 @@ mergeInto(LibraryManager.library, {
   velk_dom_busy: function(busy) {
     VelkDom.busy(busy !== 0);
   },
-  velk_dom_process_events: function() {
+  velk_dom_wait_events: function() {
     return Asyncify.handleSleep(function(wakeUp) {
       VelkDom.processEvents().then(function() { wakeUp(); });
     });
   },
-  velk_dom_set_clipboard__deps: ['$VelkText'],
-  velk_dom_set_clipboard: function(text, length) {
+  velk_dom_wait_clipboard__deps: ['$VelkText'],
+  velk_dom_wait_clipboard: function(text, length) {
     var copy = VelkText.read(text, length);
     return Asyncify.handleSleep(function(wakeUp) {
       VelkDom.setClipboard(copy).then(function(done) {
@@ -118,37 +225,51 @@ mergeInto(LibraryManager.library, {
       });
     });
   },
-  velk_dom_end_program: function(status) {
-    VelkDom.endProgram(status);
+  velk_dom_end_program__deps: ['$VelkGate'],
+  // The exit status has no one to go to in a page.
+  velk_dom_end_program: function() {
+    VelkGate.ended = true;
+    VelkDom.endProgram();
   },
 
-  // The program's entry points for the page. A call that sleeps gives a
-  // promise of its result; one that does not gives the result.
-  velk_dom_bind__deps: ['$VelkText'],
+  // The program's entry points (velk_* in program.cpp) as the page calls
+  // them: what each answers while the program is busy, its answer when
+  // refused, and whether it may sleep (then it gives a promise of its result).
+  velk_dom_bind__deps: ['$VelkText', '$VelkGate'],
   velk_dom_bind: function() {
-    function call(name, args) {
-      var result = Module['_' + name].apply(null, args);
-      return Asyncify.currData ? Asyncify.whenDone() : result;
+    /**
+     * box, ..., inserted: the first and last arguments are texts, the
+     * others numbers.
+     * @param {Arg[]} args
+     * @param {(args: number[]) => number} use
+     */
+    function lendTexts(args, use) {
+      var numbers = /** @type {number[]} */ (args.slice(1, -1));
+      return VelkText.lend(String(args[0]), function(b, bl) {
+        return VelkText.lend(String(args[args.length - 1]), function(i, il) {
+          return use([b, bl].concat(numbers, [i, il]));
+        });
+      });
     }
-    VelkDom.bind({
-      menu: function(item) { return call('velk_menu', [item]); },
-      close: function() { return call('velk_close', []); },
-      keyPress: function(character) { return call('velk_key_press', [character]); },
-      copyOrCut: function() { return call('velk_copy_or_cut', []); },
-      pinInsert: function(box, removed, inserted) {
-        return VelkText.lend(box, function(b, bl) {
-          return VelkText.lend(inserted, function(i, il) {
-            return call('velk_pin_insert', [b, bl, removed, i, il]);
-          });
-        });
-      },
-      text1Paste: function(box, start, end, inserted) {
-        return VelkText.lend(box, function(b, bl) {
-          return VelkText.lend(inserted, function(i, il) {
-            return call('velk_text1_paste', [b, bl, start, end, i, il]);
-          });
-        });
-      },
+    /** @type {Record<string, Entry>} */
+    var ENTRIES = {
+      menu: {name: 'velk_menu', busy: 'queue', sleeps: true, item: true},
+      close: {name: 'velk_close', busy: 'queue', sleeps: true},
+      keyPress: {name: 'velk_key_press', busy: 'call', refused: 0},
+      copyOrCut: {name: 'velk_copy_or_cut', busy: 'call'},
+      pinInsert: {name: 'velk_pin_insert', busy: 'refuse', refused: 0, lend: lendTexts},
+      text1Paste: {name: 'velk_text1_paste', busy: 'refuse', refused: 0, sleeps: true,
+                   lend: lendTexts},
+    };
+    /** @type {Record<string, (...args: Arg[]) => unknown>} */
+    var entryPoints = {};
+    Object.keys(ENTRIES).forEach(function(key) {
+      entryPoints[key] = function() {
+        return VelkGate.enter(ENTRIES[key], Array.prototype.slice.call(arguments));
+      };
     });
+    VelkDom.bind(entryPoints);
   },
-});
+};
+
+mergeInto(LibraryManager.library, library);

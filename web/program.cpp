@@ -27,9 +27,10 @@ void Attach(ui::CipherWindow& attached, WebWindow& window) {
 
 }  // namespace velk::web
 
-// The page's events. The menu, the close box and a paste into Text1 may
-// wait for the page (a message box, a pass's pending events): the page
-// runs them one at a time. The PIN box's checks never wait.
+// The page's events, through the page's one gate (web/library_velk.js). The
+// menu, the close box and a paste into Text1 may wait for the page (a
+// message box, a pass's pending events); the PIN box's checks never wait,
+// so the gate may call them while another waits.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void velk_menu(int item) {

@@ -9,9 +9,9 @@
 
 namespace velk::web {
 
-// Routes the page's events to `form`'s handlers (the entry points in
+// Routes the page's events to `attached`'s handlers (the entry points in
 // program.cpp) and shows `window`.
-void Attach(ui::CipherWindow& form, WebWindow& window);
+void Attach(ui::CipherWindow& attached, WebWindow& window);
 
 // Builds the window and its handlers, which live as long as the page: main()
 // returns and the page's events drive them from then on.

@@ -7,8 +7,9 @@ namespace velk::web {
 
 void WebDesktop::messageBox(std::u16string_view prompt, ui::MessageStyle style,
                             std::u16string_view title) {
-    velk_dom_message_box(prompt.data(), Length(prompt), static_cast<int>(style), title.data(),
-                         Length(title));
+    velk_dom_wait_message_box(prompt.data(), Length(prompt),
+                              style == ui::MessageStyle::Critical ? 1 : 0, title.data(),
+                              Length(title));
 }
 
 void WebDesktop::beep() {
@@ -20,11 +21,11 @@ void WebDesktop::setBusyPointer(bool busy) {
 }
 
 void WebDesktop::processEventsOnce() {
-    velk_dom_process_events();
+    velk_dom_wait_events();
 }
 
 bool WebDesktop::setClipboardText(std::u16string_view text) {
-    return velk_dom_set_clipboard(text.data(), Length(text)) != 0;
+    return velk_dom_wait_clipboard(text.data(), Length(text)) != 0;
 }
 
 void WebDesktop::endProgram(int status) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/run_input.h"
 #include "engine/wipe.h"
 #include "web/dom.h"
 
@@ -16,6 +17,21 @@ using ui::TwipsToPixels;
 
 int Number(ui::Control control) {
     return static_cast<int>(control);
+}
+
+// The page's name for a kind of control.
+const char* KindName(ui::ControlKind kind) {
+    switch (kind) {
+        case ui::ControlKind::PinBox:
+            return "pin";
+        case ui::ControlKind::TextBox:
+            return "text";
+        case ui::ControlKind::List:
+            return "list";
+        case ui::ControlKind::Label:
+            break;
+    }
+    return "label";
 }
 
 // A name as a C string: the names are short ASCII literals.
@@ -39,13 +55,14 @@ WebWindow::WebWindow(const ui::Edition& edition) {
             TwipsToPixels(spec.place.width), TwipsToPixels(spec.place.height)};
         // Screen readers name an input by the label that names it, or where
         // none shows by its own accessible name.
-        velk_dom_control(Number(spec.id), static_cast<int>(spec.kind),
+        velk_dom_control(Number(spec.id), KindName(spec.kind),
                          CString(ui::ControlName(spec.id)).c_str(), place.data(),
                          spec.caption.data(), Length(spec.caption), spec.toolTip.data(),
                          Length(spec.toolTip), font.face.data(), Length(font.face), font.points,
                          font.bold ? 1 : 0, spec.visible ? 1 : 0,
                          spec.names ? CString(ui::ControlName(*spec.names)).c_str() : "",
-                         spec.unlabelledName.data(), Length(spec.unlabelledName));
+                         spec.unlabelledName.data(), Length(spec.unlabelledName),
+                         spec.kind == ui::ControlKind::PinBox ? PinCharacters : 0);
     }
     velk_dom_menu(CString(ui::MenuName).c_str(), ui::MenuTitle.data(), Length(ui::MenuTitle));
     for (const ui::MenuEntry& entry : ui::Menu) {

@@ -5,32 +5,57 @@
 // Nothing here stores, sends or loads anything.
 'use strict';
 
+/* exported VelkDom */
 var VelkDom = (function () {
-  var FRAME = 3;        // border of the window's frame, pixels
-  var TITLE_BAR = 18;
-  var MENU_BAR = 20;
   var MIN_WIDTH = 112;  // the smallest frame the slide shrinks to
   var MIN_HEIGHT = 27;
-  var KINDS = ['pin', 'text', 'list', 'label'];  // ui::ControlKind
-  var PIN_BOX = 0, TEXT1 = 1;  // ui::Control
+  var PIN_BOX = 0;  // ui::Control
 
-  var program = null;     // the program's entry points
+  /**
+   * A menu entry; an item has its access key and its ui::MenuItem.
+   * @typedef {HTMLElement & {velkKey?: string, velkItem?: number}} Entry
+   * @typedef {HTMLInputElement | HTMLTextAreaElement} Box
+   */
+
+  /** @type {Record<string, (...args: (number | string)[]) => unknown>} */
+  var program = {};       // the program's entry points
   var caption = '';
-  var frame, client, menuTitle, menu;
-  var controls = [];      // by ui::Control
-  var entries = [];       // menu entries, separators included
-  var items = [];         // by ui::MenuItem
+  /** @type {HTMLElement} */
+  var frame;
+  /** @type {HTMLElement} */
+  var client;
+  /** @type {HTMLButtonElement} */
+  var menuTitle;
+  /** @type {HTMLElement} */
+  var menu;
+  /** @type {HTMLElement[]} by ui::Control */
+  var controls = [];
+  /** @type {Entry[]} separators included */
+  var entries = [];
+  /** @type {Entry[]} by ui::MenuItem */
+  var items = [];
   var geometry = [0, 0, 0, 0];
   var scale = 1;
+  var fullWidth = 0;      // the frame's as the stylesheet lays it out
   var moved = false;      // the program has placed the window itself
+  /** @type {Element | null} */
   var focusBeforeLock = null;
-  var running = false;    // a command waits for the page
-  var queued = [];
   var ended = false;
+  /** @type {AudioContext | null} */
   var audio = null;
+  /** @type {MessageChannel | null} the page's messages to itself */
+  var channel = null;
+  /** @type {(() => void)[]} what waits for each */
+  var wakeUps = [];
   var pinKept = '';       // the PIN box's last text that held to its rules
   var keyTyped = false;   // the PIN box's coming insertText comes from a checked key
 
+  /**
+   * @param {string} tag
+   * @param {string | null} [className]
+   * @param {Node} [parent]
+   * @returns {HTMLElement}
+   */
   function element(tag, className, parent) {
     var e = document.createElement(tag);
     if (className) e.className = className;
@@ -40,6 +65,7 @@ var VelkDom = (function () {
 
   // A caption with its access key ("&Exit") as text with the letter
   // underlined; returns the letter, lower case.
+  /** @param {HTMLElement} e @param {string} text */
   function setCaption(e, text) {
     var at = text.indexOf('&');
     e.textContent = '';
@@ -53,56 +79,43 @@ var VelkDom = (function () {
     return text.charAt(at + 1).toLowerCase();
   }
 
+  // The page's element that the window lives in.
+  function desktop() {
+    return /** @type {HTMLElement} */ (document.getElementById('velk-desktop'));
+  }
+
+  /** @param {string} face */
   function fontFamily(face) {
     return face === 'Courier New' ? '"Velk Mono", monospace' : '"Velk Sans", sans-serif';
   }
 
-  // Commands that may wait for the page (a message box, a pass's pending
-  // events) run one after the other, each after the one before has ended.
-  function command(run) {
-    if (ended) return;
-    if (running) {
-      queued.push(run);
-      return;
-    }
-    var result = run();
-    if (result && typeof result.then === 'function') {
-      running = true;
-      result.then(next, next);
-    }
-  }
-
-  function next() {
-    running = false;
-    if (queued.length > 0 && !ended) command(queued.shift());
-  }
-
   // --- building -----------------------------------------------------------
 
+  /** @param {string} title @param {number} width @param {number} height */
   function buildWindow(title, width, height) {
     caption = title;
     document.title = title;
-    frame = element('div', 'velk-window', document.getElementById('velk-desktop'));
+    frame = element('div', 'velk-window', desktop());
     frame.id = 'Form1';
     frame.setAttribute('role', 'application');
     frame.setAttribute('aria-label', title);
     frame.hidden = true;
     var bar = element('div', 'velk-title', frame);
     var icon = document.getElementById('velk-icon');
-    if (icon) bar.appendChild(icon.content.cloneNode(true));
+    if (icon instanceof HTMLTemplateElement) bar.appendChild(icon.content.cloneNode(true));
     element('span', 'velk-caption', bar).textContent = title;
-    var close = element('button', 'velk-close', bar);
+    var close = /** @type {HTMLButtonElement} */ (element('button', 'velk-close', bar));
     close.type = 'button';
     close.tabIndex = -1;
     close.title = 'Close';
     close.setAttribute('aria-label', 'Close');
     close.textContent = '\u00d7';
     close.addEventListener('click', function () {
-      command(function () { return program.close(); });
+      program.close();
     });
     var menuBar = element('div', 'velk-menubar', frame);
     menuBar.setAttribute('role', 'menubar');
-    menuTitle = element('button', 'velk-menutitle', menuBar);
+    menuTitle = /** @type {HTMLButtonElement} */ (element('button', 'velk-menutitle', menuBar));
     menuTitle.type = 'button';
     menuTitle.tabIndex = -1;
     menuTitle.setAttribute('role', 'menuitem');
@@ -113,14 +126,17 @@ var VelkDom = (function () {
     menu.tabIndex = -1;
     menu.hidden = true;
     client = element('div', 'velk-client', frame);
+    client.addEventListener('focusin', function (e) {
+      focusBeforeMenu = /** @type {HTMLElement} */ (e.target);
+    });
     client.style.width = width + 'px';
     client.style.height = height + 'px';
-    geometry = [0, 0, width + 2 * FRAME, height + TITLE_BAR + MENU_BAR + 2 * FRAME];
   }
 
   // A text box that the browser neither completes, corrects nor checks.
+  /** @param {'input' | 'textarea'} tag @param {string} className @returns {Box} */
   function plainBox(tag, className) {
-    var e = element(tag, className);
+    var e = /** @type {Box} */ (element(tag, className));
     e.autocomplete = 'off';
     e.spellcheck = false;
     e.setAttribute('autocorrect', 'off');
@@ -130,29 +146,39 @@ var VelkDom = (function () {
 
   // A label that names an input is the input's <label>; an input that no
   // label names carries its own accessible name.
+  /**
+   * @param {number} id @param {string} kind @param {string} name
+   * @param {number[]} place @param {string} text @param {string} tip
+   * @param {string} face @param {number} points @param {boolean} bold
+   * @param {boolean} visible @param {string} names @param {string} accessibleName
+   * @param {number} maxLength
+   */
   function buildControl(id, kind, name, place, text, tip, face, points, bold, visible, names,
-                        accessibleName) {
+                        accessibleName, maxLength) {
+    /** @type {HTMLElement} */
     var e;
-    switch (KINDS[kind]) {
+    switch (kind) {
       case 'pin':
-        e = plainBox('input', 'velk-pin');
-        e.type = 'text';
-        e.maxLength = 8;
-        e.inputMode = 'numeric';
-        e.setAttribute('data-lpignore', 'true');  // no password manager's offer
-        guardPinBox(e);
+        var pin = /** @type {HTMLInputElement} */ (plainBox('input', 'velk-pin'));
+        pin.type = 'text';
+        pin.maxLength = maxLength;
+        pin.inputMode = 'numeric';
+        pin.setAttribute('data-lpignore', 'true');  // no password manager's offer
+        guardPinBox(pin);
+        e = pin;
         break;
       case 'text':
-        e = plainBox('textarea', 'velk-text');
-        e.wrap = 'off';
-        guardText1(e);
+        var text1 = /** @type {HTMLTextAreaElement} */ (plainBox('textarea', 'velk-text'));
+        text1.wrap = 'off';
+        guardText1(text1);
+        e = text1;
         break;
       case 'list':
         e = element('select', 'velk-list');
         break;
       default:
         e = element(names ? 'label' : 'div', 'velk-label');
-        if (names) e.htmlFor = names;
+        if (e instanceof HTMLLabelElement) e.htmlFor = names;
         e.textContent = text;
     }
     e.id = name;
@@ -172,15 +198,26 @@ var VelkDom = (function () {
     controls[id] = e;
   }
 
+  /** @param {string} name @param {string} title */
   function buildMenu(name, title) {
     menuTitle.id = name;
     menuTitle.accessKey = setCaption(menuTitle, title);
-    menuTitle.addEventListener('click', function () {
-      if (menu.hidden) openMenu(); else closeMenu(true);
+    // The access key clicks the title too, before or after its key reaches
+    // onKeyDown (WebKit before): a click that no pointer made opens the
+    // menu, never closes it, and the key that made it does nothing more.
+    menuTitle.addEventListener('click', function (e) {
+      if (menu.hidden) {
+        openMenu();
+        openedByAccessKey = e.detail === 0;
+      } else if (e.detail > 0) {
+        closeMenu(true);
+      }
     });
   }
 
+  /** @param {string} name @param {string} text @param {number} item */
   function buildMenuEntry(name, text, item) {
+    /** @type {Entry} */
     var e;
     if (item < 0) {
       e = element('div', 'velk-separator', menu);
@@ -201,8 +238,11 @@ var VelkDom = (function () {
 
   // --- the menu -------------------------------------------------------------
 
+  /** @type {HTMLElement | null} the control that last had the focus */
   var focusBeforeMenu = null;
+  var openedByAccessKey = false;
 
+  /** @param {Element} e */
   function isDisabled(e) {
     return e.getAttribute('aria-disabled') === 'true';
   }
@@ -213,16 +253,13 @@ var VelkDom = (function () {
 
   function openMenu() {
     if (!menu.hidden || frame.hidden) return;
-    if (document.activeElement && document.activeElement !== document.body &&
-        !menu.contains(document.activeElement)) {
-      focusBeforeMenu = document.activeElement;
-    }
     menu.hidden = false;
     menuTitle.classList.add('velk-open');
     menuTitle.setAttribute('aria-expanded', 'true');
     menu.focus();  // no item highlighted: a letter or an arrow picks one
   }
 
+  /** @param {boolean} restoreFocus */
   function closeMenu(restoreFocus) {
     if (menu.hidden) return;
     menu.hidden = true;
@@ -231,29 +268,31 @@ var VelkDom = (function () {
     if (restoreFocus && focusBeforeMenu) focusBeforeMenu.focus();
   }
 
+  /** @param {Entry} e */
   function choose(e) {
     if (isDisabled(e)) return;
     closeMenu(true);
-    var item = e.velkItem;
-    command(function () { return program.menu(item); });
+    program.menu(Number(e.velkItem));
   }
 
+  /** @param {number} step */
   function moveInMenu(step) {
     var list = enabledItems();
     if (list.length === 0) return;
-    var at = list.indexOf(document.activeElement);
+    var at = list.indexOf(/** @type {Entry} */ (document.activeElement));
     if (at < 0) at = step > 0 ? -1 : list.length;
     list[(at + step + list.length) % list.length].focus();
   }
 
   // A letter in the open menu: the one item with that access key is
   // chosen; where several share it the highlight goes to the next of them.
+  /** @param {string} letter */
   function menuLetter(letter) {
     var list = enabledItems().filter(function (e) { return e.velkKey === letter; });
     if (list.length === 1) {
       choose(list[0]);
     } else if (list.length > 1) {
-      var at = list.indexOf(document.activeElement);
+      var at = list.indexOf(/** @type {Entry} */ (document.activeElement));
       list[(at + 1) % list.length].focus();
     }
   }
@@ -261,9 +300,16 @@ var VelkDom = (function () {
   // Alt+Shift+E opens the menu in every browser (Firefox gives the page's
   // access keys Alt+Shift); Alt+E and F10 too, where the browser leaves
   // them to the page.
+  /** @param {KeyboardEvent} e */
   function onKeyDown(e) {
     if (ended || frame.hidden || document.querySelector('dialog[open]')) return;
     var menuKey = e.altKey && !e.ctrlKey && !e.metaKey && e.code === 'Key' + menuTitle.accessKey.toUpperCase();
+    var accessKeyDone = openedByAccessKey && menuKey;
+    if (!/^(Alt|Shift|Control|Meta)$/.test(e.key)) openedByAccessKey = false;
+    if (accessKeyDone) {
+      e.preventDefault();
+      return;
+    }
     if (menu.hidden) {
       if (menuKey || (e.key === 'F10' && !e.altKey && !e.ctrlKey && !e.shiftKey)) {
         e.preventDefault();
@@ -277,15 +323,17 @@ var VelkDom = (function () {
     if (e.key === 'ArrowDown') moveInMenu(1);
     else if (e.key === 'ArrowUp') moveInMenu(-1);
     else if (e.key === 'Enter' || e.key === ' ') {
-      if (entries.indexOf(document.activeElement) >= 0) choose(document.activeElement);
+      var active = /** @type {Entry} */ (document.activeElement);
+      if (entries.indexOf(active) >= 0) choose(active);
     } else if (e.key === 'Escape' || e.key === 'F10' || e.key === 'Alt' || menuKey) closeMenu(true);
     else if (e.key === 'Tab') closeMenu(true);
     else if (e.key.length === 1) menuLetter(e.key.toLowerCase());
   }
 
+  /** @param {PointerEvent} e */
   function onPointerDown(e) {
-    if (!menu.hidden && !menu.contains(e.target) && e.target !== menuTitle &&
-        !menuTitle.contains(e.target)) {
+    var target = /** @type {Node} */ (e.target);
+    if (!menu.hidden && !menu.contains(target) && !menuTitle.contains(target)) {
       closeMenu(false);
     }
   }
@@ -295,35 +343,42 @@ var VelkDom = (function () {
   // The character a key types into a box, or null for a key that types none
   // (arrows, Delete, Home, function keys) or that the browser keeps
   // (Alt and Meta combinations); a control key types its control character.
+  /** @param {KeyboardEvent} e @returns {number | null} */
   function typedCharacter(e) {
     if (e.altKey || e.metaKey) return null;
     if (e.ctrlKey) {
       var code = e.key.length === 1 ? e.key.toUpperCase().charCodeAt(0) : 0;
       return code >= 64 && code <= 95 ? code - 64 : null;
     }
-    if (e.key.length === 1 || (e.key.length === 2 && e.key.codePointAt(0) > 0xffff)) {
+    if (e.key.length === 1 || (e.key.length === 2 && Number(e.key.codePointAt(0)) > 0xffff)) {
       return e.key.charCodeAt(0);
     }
-    var named = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27}[e.key];
+    /** @type {Record<string, number>} */
+    var keys = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27};
+    var named = keys[e.key];
     return named === undefined ? null : named;
   }
 
+  /** @param {KeyboardEvent} e */
   function isCopyOrCut(e) {
     var control = e.ctrlKey || e.metaKey;
     return (control && !e.altKey && (e.code === 'KeyC' || e.code === 'KeyX' || e.key === 'Insert')) ||
            (e.shiftKey && !control && e.key === 'Delete');
   }
 
+  /** @param {KeyboardEvent} e */
   function isPaste(e) {
     return ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyV') ||
            (e.shiftKey && !e.ctrlKey && e.key === 'Insert');
   }
 
+  /** @param {HTMLInputElement} box @param {string} inserted */
   function pinInserts(box, inserted) {
-    var removed = box.selectionEnd - box.selectionStart;
+    var removed = (box.selectionEnd || 0) - (box.selectionStart || 0);
     return program.pinInsert(box.value, removed, inserted) !== 0;
   }
 
+  /** @param {HTMLInputElement} box */
   function guardPinBox(box) {
     box.addEventListener('keydown', function (e) {
       keyTyped = false;
@@ -337,6 +392,7 @@ var VelkDom = (function () {
       }
     });
     // Copying or cutting out of the box, by keys, menu or dragging.
+    /** @param {Event} e */
     var refuse = function (e) {
       e.preventDefault();
       program.copyOrCut();
@@ -345,27 +401,26 @@ var VelkDom = (function () {
     box.addEventListener('cut', refuse);
     box.addEventListener('dragstart', refuse);
     box.addEventListener('paste', function (e) {
-      if (box.readOnly) return;
       var text = e.clipboardData ? e.clipboardData.getData('text/plain') : '';
       if (!pinInserts(box, text)) e.preventDefault();
     });
     box.addEventListener('drop', function (e) {
       var text = e.dataTransfer ? e.dataTransfer.getData('text/plain') : '';
-      if (box.readOnly || !pinInserts(box, text)) e.preventDefault();
+      if (!pinInserts(box, text)) e.preventDefault();
     });
     // Text that comes any other way: a phone's keyboard, an input method,
     // a correction.
     box.addEventListener('beforeinput', function (e) {
       var typed = keyTyped;
       keyTyped = false;
-      if (box.readOnly || e.inputType.indexOf('insert') !== 0 || e.data === null) return;
+      if (e.inputType.indexOf('insert') !== 0 || e.data === null) return;
       if (e.inputType === 'insertText' && typed) return;
       if (e.inputType === 'insertCompositionText') return;  // cannot be refused: see input
       if (!pinInserts(box, e.data)) e.preventDefault();
     });
     // The last word, for any way in that the checks above do not see.
     box.addEventListener('input', function () {
-      if (/^[0-9]{0,8}$/.test(box.value)) pinKept = box.value;
+      if (box.value === '' || program.pinInsert('', 0, box.value) !== 0) pinKept = box.value;
       else box.value = pinKept;
     });
   }
@@ -374,21 +429,18 @@ var VelkDom = (function () {
 
   // Takes a paste or a drop only when the program agrees to the length the
   // box would have after it.
+  /** @param {HTMLTextAreaElement} box */
   function guardText1(box) {
+    /** @param {Event} e @param {string} text */
     function check(e, text) {
-      if (box.readOnly) return;
       var start = box.selectionStart, end = box.selectionEnd;
       var result = program.text1Paste(box.value, start, end, text);
       if (result === 1) return;
       e.preventDefault();
-      if (result && typeof result.then === 'function') {
-        running = true;  // the refusal's message box is open
-        result.then(function (taken) {
-          if (taken === 1) {
-            box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
-          }
-          next();
-        }, next);
+      if (result instanceof Promise) {
+        result.then(function (taken) {  // after the refusal's message box
+          if (taken === 1) box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
+        });
       }
     }
     box.addEventListener('paste', function (e) {
@@ -406,6 +458,7 @@ var VelkDom = (function () {
   var UNDOABLE_LENGTH = 4096;
 
   // Replaces a box's text, as one step its undo takes back where it can.
+  /** @param {HTMLTextAreaElement} box @param {string} text */
   function replaceBoxText(box, text) {
     var focused = document.activeElement;
     var done = false;
@@ -419,7 +472,13 @@ var VelkDom = (function () {
     box.setSelectionRange(0, 0);
     box.scrollTop = 0;
     box.scrollLeft = 0;
-    if (focused && focused !== box && focused !== document.body) focused.focus();
+    if (focused instanceof HTMLElement && focused !== box && focused !== document.body) focused.focus();
+  }
+
+  /** @param {Element} e @returns {e is Box | HTMLSelectElement} a box or a list */
+  function isValued(e) {
+    return e instanceof HTMLInputElement || e instanceof HTMLTextAreaElement ||
+           e instanceof HTMLSelectElement;
   }
 
   // --- place and size ---------------------------------------------------------
@@ -434,8 +493,7 @@ var VelkDom = (function () {
 
   // On a narrow screen the whole window scales down to the page's width.
   function fitToViewport() {
-    if (ended || !frame) return;
-    var fullWidth = client.offsetWidth + 2 * FRAME;
+    if (ended || !frame || frame.hidden) return;
     scale = Math.min(1, viewportWidth() / fullWidth);
     frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
     if (!moved) {
@@ -457,13 +515,12 @@ var VelkDom = (function () {
   function finish() {
     ended = true;
     controls.forEach(function (e) {
-      if (e && 'value' in e && e.tagName !== 'SELECT') e.value = '';
+      if (e instanceof HTMLInputElement || e instanceof HTMLTextAreaElement) e.value = '';
     });
     pinKept = '';
     document.documentElement.classList.remove('velk-busy');
-    var desktop = document.getElementById('velk-desktop');
-    desktop.textContent = '';
-    var note = element('main', 'velk-ended', desktop);
+    desktop().textContent = '';
+    var note = element('main', 'velk-ended', desktop());
     element('h1', null, note).textContent = caption;
     element('p', null, note).textContent = 'The program has ended.';
     element('p', null, note).textContent = 'Open the page again to start it again.';
@@ -475,6 +532,7 @@ var VelkDom = (function () {
   return {
     beeps: 0,  // how many times the page has beeped
 
+    /** @param {Record<string, (...args: (number | string)[]) => unknown>} entryPoints */
     bind: function (entryPoints) {
       program = entryPoints;
       document.addEventListener('keydown', onKeyDown, true);
@@ -489,26 +547,31 @@ var VelkDom = (function () {
 
     show: function () {
       frame.hidden = false;
+      // The frame as the stylesheet lays it out around the client area.
+      fullWidth = frame.offsetWidth;
+      geometry = [0, 0, fullWidth, frame.offsetHeight];
       fitToViewport();
       controls[PIN_BOX].focus();
       if (window.performance && performance.mark) performance.mark('velk-window-shown');
     },
 
+    /** @param {number} id @returns {string} */
     text: function (id) {
       var e = controls[id];
       if (!e) return '';
-      return 'value' in e ? e.value : e.textContent;
+      return isValued(e) ? e.value : e.textContent || '';
     },
 
+    /** @param {number} id @param {string} text */
     setText: function (id, text) {
       var e = controls[id];
-      if (id === TEXT1) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
-      else if (e.tagName === 'SELECT') e.value = text;
-      else if ('value' in e) e.value = text;
-      else e.textContent = text;
-      if (id === PIN_BOX) pinKept = e.value;
+      if (e instanceof HTMLTextAreaElement) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
+      else if (isValued(e)) e.value = text;
+      else if (e.textContent !== text) e.textContent = text;  // the status line, again each pass
+      if (id === PIN_BOX && isValued(e)) pinKept = e.value;
     },
 
+    /** @param {number} id @param {string} item */
     addItem: function (id, item) {
       var option = document.createElement('option');
       option.value = item;
@@ -516,22 +579,24 @@ var VelkDom = (function () {
       controls[id].appendChild(option);
     },
 
+    /** @param {number} id @param {boolean} visible */
     showLabel: function (id, visible) {
       controls[id].hidden = !visible;
     },
 
+    /** @param {number} item @param {boolean} enabled */
     enableItem: function (item, enabled) {
       items[item].setAttribute('aria-disabled', enabled ? 'false' : 'true');
     },
 
+    /** @param {boolean} locked */
     setLocked: function (locked) {
       if (locked) focusBeforeLock = document.activeElement;
       controls.forEach(function (e) {
-        if (!e) return;
-        if (e.tagName === 'SELECT') e.disabled = locked;
-        else if ('readOnly' in e) e.readOnly = locked;
+        if (e instanceof HTMLSelectElement) e.disabled = locked;
+        else if (isValued(e) && !(e instanceof HTMLSelectElement)) e.readOnly = locked;
       });
-      if (!locked && focusBeforeLock && focusBeforeLock !== document.body) {
+      if (!locked && focusBeforeLock instanceof HTMLElement && focusBeforeLock !== document.body) {
         focusBeforeLock.focus();
       }
     },
@@ -540,6 +605,7 @@ var VelkDom = (function () {
       return geometry.slice();
     },
 
+    /** @param {number[]} g */
     setGeometry: function (g) {
       moved = true;
       geometry = [g[0], g[1], Math.max(MIN_WIDTH, g[2]), Math.max(MIN_HEIGHT, g[3])];
@@ -552,9 +618,13 @@ var VelkDom = (function () {
 
     // A modal dialog with the title, the style's icon, the prompt and OK;
     // resolves when it is closed (OK, Enter, Space or Escape).
-    messageBox: function (prompt, style, title) {
+    /**
+     * @param {string} prompt @param {boolean} critical @param {string} title
+     * @returns {Promise<void>}
+     */
+    messageBox: function (prompt, critical, title) {
       return new Promise(function (resolve) {
-        var box = element('dialog', 'velk-box', document.body);
+        var box = /** @type {HTMLDialogElement} */ (element('dialog', 'velk-box', document.body));
         box.setAttribute('aria-labelledby', 'velk-box-title');
         box.setAttribute('aria-describedby', 'velk-box-prompt');
         var bar = element('div', 'velk-title', box);
@@ -562,21 +632,21 @@ var VelkDom = (function () {
         heading.id = 'velk-box-title';
         heading.textContent = title;
         var body = element('div', 'velk-box-body', box);
-        var icon = element('div', style === 16 ? 'velk-icon-critical' : 'velk-icon-information', body);
+        var icon = element('div', critical ? 'velk-icon-critical' : 'velk-icon-information', body);
         icon.setAttribute('role', 'img');
-        icon.setAttribute('aria-label', style === 16 ? 'Error' : 'Information');
-        icon.textContent = style === 16 ? '\u00d7' : 'i';
+        icon.setAttribute('aria-label', critical ? 'Error' : 'Information');
+        icon.textContent = critical ? '\u00d7' : 'i';
         var text = element('div', 'velk-box-prompt', body);
         text.id = 'velk-box-prompt';
         text.textContent = prompt.replace(/\r\n?/g, '\n');
-        var ok = element('button', 'velk-ok', box);
+        var ok = /** @type {HTMLButtonElement} */ (element('button', 'velk-ok', box));
         ok.type = 'button';
         ok.textContent = 'OK';
         var focused = document.activeElement;
         var close = function () {
           box.close();
           box.remove();
-          if (focused && focused !== document.body && !ended) focused.focus();
+          if (focused instanceof HTMLElement && focused !== document.body && !ended) focused.focus();
           resolve();
         };
         ok.addEventListener('click', close);
@@ -592,7 +662,8 @@ var VelkDom = (function () {
     beep: function () {
       this.beeps++;
       try {
-        var Context = window.AudioContext || window.webkitAudioContext;
+        var Context = window.AudioContext ||
+            /** @type {{webkitAudioContext?: typeof AudioContext}} */ (window).webkitAudioContext;
         if (!Context) return;
         if (!audio) audio = new Context();
         var tone = audio.createOscillator();
@@ -609,25 +680,47 @@ var VelkDom = (function () {
       }
     },
 
+    /** @param {boolean} on */
     busy: function (on) {
       document.documentElement.classList.toggle('velk-busy', on);
     },
 
-    // One round of the page's own work: it repaints and takes its events.
+    // One round of the page's own work: what is pending (events, a repaint
+    // that is due) is handled before the promise resolves. scheduler.yield()
+    // where the browser has it, else a message to the page itself: neither
+    // waits as long as a timer, which the browser holds back to some
+    // milliseconds when it is set again and again.
+    /** @returns {Promise<void>} */
     processEvents: function () {
-      return new Promise(function (resolve) { setTimeout(resolve, 0); });
+      var scheduler = /** @type {{scheduler?: {yield?: () => Promise<void>}}} */ (window).scheduler;
+      if (scheduler && typeof scheduler.yield === 'function') return scheduler.yield();
+      if (!channel) {
+        channel = new MessageChannel();
+        channel.port1.onmessage = function () {
+          var wakeUp = wakeUps.shift();
+          if (wakeUp) wakeUp();
+        };
+      }
+      var port = channel.port2;
+      return new Promise(function (resolve) {
+        wakeUps.push(resolve);
+        port.postMessage(null);
+      });
     },
 
     // True when the clipboard holds `text`: read back where the page may
     // read the clipboard without asking the user; elsewhere a write that
     // the browser reports done.
+    /** @param {string} text @returns {Promise<boolean>} */
     setClipboard: function (text) {
+      /** @param {string} read */
       var same = function (read) {
         return read.replace(/\r\n?/g, '\n') === text.replace(/\r\n?/g, '\n');
       };
       var readBack = function () {
         if (!navigator.permissions || !navigator.clipboard.readText) return true;
-        return navigator.permissions.query({name: 'clipboard-read'}).then(function (status) {
+        var name = /** @type {PermissionName} */ ('clipboard-read');
+        return navigator.permissions.query({name: name}).then(function (status) {
           if (status.state !== 'granted') return true;
           return navigator.clipboard.readText().then(same, function () { return false; });
         }, function () { return true; });
@@ -649,8 +742,9 @@ var VelkDom = (function () {
 
   // Where the page has no clipboard interface (a plain-http server): the
   // browser's copy of a selection, which cannot be read back.
+  /** @param {string} text */
   function copyBySelection(text) {
-    var box = element('textarea', 'velk-offscreen', document.body);
+    var box = /** @type {HTMLTextAreaElement} */ (element('textarea', 'velk-offscreen', document.body));
     box.value = text;
     box.select();
     var done = false;
@@ -678,3 +772,31 @@ var VelkDom = (function () {
     face.load().catch(function () {});
   });
 })(typeof VelkFonts === 'undefined' ? null : VelkFonts);
+
+// A browser that lacks what the page needs says so in the page, and the
+// program does not start, instead of leaving an empty window: WebAssembly
+// that the page's policy lets it compile ('wasm-unsafe-eval': Chrome 97,
+// Firefox 102, Safari 16) and modal dialogs (older still).
+(function () {
+  var fits = typeof WebAssembly === 'object' && typeof HTMLDialogElement === 'function';
+  try {
+    if (fits) new WebAssembly.Module(new Uint8Array([0, 0x61, 0x73, 0x6d, 1, 0, 0, 0]));
+  } catch (e) {
+    fits = false;
+  }
+  if (fits) return;
+  var desktop = /** @type {HTMLElement} */ (document.getElementById('velk-desktop'));
+  desktop.textContent = '';
+  var note = document.createElement('main');
+  note.className = 'velk-ended';
+  note.setAttribute('role', 'alert');
+  var heading = document.createElement('h1');
+  heading.textContent = document.title;
+  var text = document.createElement('p');
+  text.textContent = 'This browser cannot run ' + document.title + '. It needs Chrome or ' +
+      'Edge 97, Firefox 102, or Safari 16 (on macOS, iOS and iPadOS) or later.';
+  note.appendChild(heading);
+  note.appendChild(text);
+  desktop.appendChild(note);
+  throw new Error('the browser lacks what ' + document.title + ' needs');
+})();

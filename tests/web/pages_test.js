@@ -7,29 +7,22 @@
 
 const {describe, it, before, after} = require('node:test');
 const assert = require('node:assert/strict');
-const {execFileSync} = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
+const {EDITIONS, PIN, PLAIN, pageUrl, cipher} = require('./pages.js');
 
 const BROWSER = process.env.VELK_BROWSER || 'chromium';
 const CHROMIUM = BROWSER === 'chromium';
-const PAGES = process.env.VELK_PAGES;
-const CLI = process.env.VELK_CLI;
 const SCREENSHOTS = process.env.VELK_SCREENSHOTS;  // a folder, to look at
 
-const EDITIONS = [
-  {name: 'VelkEncryptDecryptV2', caption: 'Velk Encrypt Decrypt V2', keys: ['07', '31', '58', '99']},
-  {name: 'VelkEncryptDecrypt', caption: 'Velk Encrypt Decrypt', keys: null},
-];
-const PIN = '27182818';
-// The six non-ASCII Alphabet characters, the double quote, blanks, a tab
-// and line breaks.
-const PLAIN = 'Secret: the quick brown fox, 0123456789 times!\n' +
-  'Non-ASCII: \u00ac \u00a3 \u20ac \u00bf \u00a7 \u00d8 "quoted" ^_^\t+=-`|\\/;:\'\n\nLast line!';
+/** @typedef {import('puppeteer-core').Page & {errors?: string[]}} Page */
+/** @typedef {import('./pages.js').Edition} Edition */
 
+/** @type {import('puppeteer-core').Browser} */
 let browser;
+/** @type {string} */
 let profile;
 
 before(async () => {
@@ -61,15 +54,16 @@ after(async () => {
   fs.rmSync(profile, {recursive: true, force: true});
 });
 
-function pageUrl(edition) {
-  return 'file://' + path.resolve(PAGES, edition.name + '.html');
-}
-
-// Opens the edition's page and waits for its window.
+/**
+ * Opens the edition's page and waits for its window.
+ * @param {Edition} edition
+ * @returns {Promise<Page>}
+ */
 async function open(edition, viewport = {width: 1024, height: 700}) {
-  const page = await browser.newPage();
+  const page = /** @type {Page} */ (await browser.newPage());
+  /** @type {string[]} */
   const errors = [];
-  page.on('pageerror', (e) => errors.push(e.message));
+  page.on('pageerror', (e) => errors.push(/** @type {Error} */ (e).message));
   page.errors = errors;
   await page.setViewport(viewport);
   await page.goto(pageUrl(edition));
@@ -78,18 +72,16 @@ async function open(edition, viewport = {width: 1024, height: 700}) {
   return page;
 }
 
-function cipher(edition, text, passes, inverse) {
-  const args = ['--pin-fd', '3', '--passes', String(passes)];
-  if (edition.keys) args.push('--keys', ...edition.keys);
-  else args.push('--classic');
-  if (inverse) args.push('--inverse');
-  return execFileSync('bash', ['-c', '"$0" "$@" 3<<<"$VELK_PIN"', CLI, ...args],
-                      {input: text, env: {...process.env, VELK_PIN: PIN}}).toString('utf8');
-}
-
-const value = (page, id) => page.$eval('#' + id, (e) => e.value);
+/** @param {Page} page @param {string} id */
+const value = (page, id) => page.$eval('#' + id, (e) => /** @type {HTMLInputElement} */ (e).value);
+/** @param {Page} page */
 const beeps = (page) => page.evaluate(() => VelkDom.beeps);
 
+/**
+ * @param {Page} page
+ * @param {{keys: string[] | null}} edition
+ * @param {string} passes
+ */
 async function setControls(page, edition, passes) {
   await page.select('#Combo1', passes);
   if (edition.keys) {
@@ -98,14 +90,19 @@ async function setControls(page, edition, passes) {
   await page.focus('#txtKey');
 }
 
-// Puts `text` in Text1 as typing would (fast): the box's own value.
+/**
+ * Puts `text` in Text1 as typing would (fast): the box's own value.
+ * @param {Page} page
+ * @param {string} text
+ */
 async function fillText1(page, text) {
-  await page.$eval('#Text1', (e, t) => { e.value = t; }, text);
+  await page.$eval('#Text1', (e, t) => { /** @type {HTMLTextAreaElement} */ (e).value = t; }, text);
 }
 
 // The menu by keys: Alt+Shift+E, then the item's letter(s). E is
 // Encrypt's access key and Exit's: it goes from one to the other, Enter
 // chooses.
+/** @param {Page} page @param {...import('puppeteer-core').KeyInput} letters */
 async function menuKeys(page, ...letters) {
   await page.keyboard.down('Alt');
   await page.keyboard.down('Shift');
@@ -115,7 +112,10 @@ async function menuKeys(page, ...letters) {
   for (const letter of letters) await page.keyboard.press(letter);
 }
 
-// The open message box: title, prompt, icon; closed with Enter.
+/**
+ * The open message box: title, prompt, icon; closed with Enter.
+ * @param {Page} page
+ */
 async function messageBox(page) {
   await page.waitForSelector('dialog[open]');
   const box = await page.$eval('dialog[open]', (d) => ({
@@ -129,6 +129,7 @@ async function messageBox(page) {
   return box;
 }
 
+/** @param {Page} page */
 async function waitIdle(page) {
   await page.waitForFunction(() => !document.querySelector('#Label3:not([hidden])') &&
                                    !document.documentElement.classList.contains('velk-busy'));
@@ -180,16 +181,18 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
       console.log(`# ${edition.name}: window shown ${shownAfter.toFixed(0)} ms after opening`);
       if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, edition.name + '.png')});
       const window = await page.evaluate(() => {
+        /** @param {string} id */
         const box = (id) => {
           const e = document.getElementById(id);
           const r = e.getBoundingClientRect();
           const c = document.querySelector('.velk-client').getBoundingClientRect();
           return [r.left - c.left, r.top - c.top, r.width, r.height];
         };
+        /** @param {string} id */
         const label = (id) => document.getElementById(id).labels[0].textContent;
         return {
           title: document.title,
-          focus: document.activeElement.id,
+          focus: document.activeElement?.id,
           pin: box('txtKey'),
           text1: box('Text1'),
           client: [document.querySelector('.velk-client').offsetWidth,
@@ -216,6 +219,9 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
       });
       const v2 = edition.keys !== null;
       assert.equal(window.title, edition.caption);
+      // The page's title before the program starts is the program's caption.
+      const file = fs.readFileSync(new URL(pageUrl(edition)), 'utf8');
+      assert.equal(file.match(/<title>([^<]*)<\/title>/)?.[1], window.title);
       assert.equal(window.focus, 'txtKey');
       assert.deepEqual(window.pin, [296, v2 ? 3 : 3, 63, 22]);
       assert.deepEqual(window.text1, v2 ? [0, 30, 601, 241] : [3, 32, 601, 241]);
@@ -252,8 +258,8 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     assert.equal(await beeps(page), 3);
     // Copying and cutting out of the box: refused, the clipboard kept.
     await page.evaluate(() => navigator.clipboard.writeText('before'));
-    await page.$eval('#txtKey', (e) => e.setSelectionRange(0, 6));
-    for (const key of ['KeyC', 'KeyX']) {
+    await page.evaluate(() => document.getElementById('txtKey').setSelectionRange(0, 6));
+    for (const key of /** @type {const} */ (['KeyC', 'KeyX'])) {
       await page.keyboard.down('Control');
       await page.keyboard.press(key);
       await page.keyboard.up('Control');
@@ -264,7 +270,10 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     // A paste that would not leave 8 digits at most is refused whole.
     for (const [clip, after] of [['12ab', '123456'], ['999', '123456'], ['77', '12345677']]) {
       await page.evaluate((t) => navigator.clipboard.writeText(t), clip);
-      await page.$eval('#txtKey', (e) => e.setSelectionRange(e.value.length, e.value.length));
+      await page.evaluate(() => {
+        const e = document.getElementById('txtKey');
+        e.setSelectionRange(e.value.length, e.value.length);
+      });
       await page.keyboard.down('Control');
       await page.keyboard.press('KeyV');
       await page.keyboard.up('Control');
@@ -277,6 +286,7 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
   it('pastes a text of many lines into Text1, and refuses one past the length limit', async () => {
     const page = await open(EDITIONS[1]);
     await page.focus('#Text1');
+    /** @param {string} text */
     const paste = async (text) => {
       await page.evaluate((t) => navigator.clipboard.writeText(t), text);
       await page.keyboard.down('Control');
@@ -289,18 +299,19 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     // the most a pass takes; one more is refused, the box left as it was.
     await paste('x'.repeat(32749));
     assert.equal((await value(page, 'Text1')).length, 32763);
-    await page.$eval('#Text1', (e) => e.setSelectionRange(0, 0));
+    await page.evaluate(() => document.getElementById('Text1').setSelectionRange(0, 0));
     await paste('y');
     assert.deepEqual(await messageBox(page), {
       title: ' Velk Encrypt Decrypt',
       prompt: 'The Txt Is Too Long: At Most 32766 Characters Can Be Worked On',
       icon: 'Error', modal: true});
     assert.equal((await value(page, 'Text1')).length, 32763);
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
+    assert.equal(await page.evaluate(() => document.activeElement?.id), 'Text1');
     await page.close();
   });
 
   it('refuses a run with the edition\'s title and message, the text left as it was', async () => {
+    /** @type {[Edition, string, string[] | null, string][]} */
     const cases = [
       [EDITIONS[0], '', ['01', '02', '03', '04'], 'Enter Pin'],
       [EDITIONS[0], '1234567', ['01', '02', '01', '04'], 'Two Keys The Same'],
@@ -337,7 +348,75 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
       icon: 'Information', modal: true});
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
                  await value(page, 'Text1'));
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'txtKey');
+    assert.equal(await page.evaluate(() => document.activeElement?.id), 'txtKey');
+    await page.close();
+  });
+
+  it('answers every key, paste and click during a long run as the desktop window does', async () => {
+    const edition = EDITIONS[0];
+    const page = await open(edition);
+    const long = (PLAIN.replace(/\n/g, ' ') + '\n').repeat(300).slice(0, 32000);
+    await setControls(page, edition, '256');
+    await page.keyboard.type(PIN);
+    await fillText1(page, long);
+    // The run is held before each pass until the test lets it go.
+    const hold = () => page.evaluate(() => {
+      const processEvents = VelkDom.processEvents;
+      /** @type {Promise<void>} */
+      const held = new Promise((resolve) => { window.release = resolve; });
+      VelkDom.processEvents = () => held.then(processEvents);
+    });
+    /** @param {string} id @param {string} text */
+    const paste = async (id, text) => {
+      await page.evaluate((t) => navigator.clipboard.writeText(t), text);
+      await page.focus('#' + id);
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyV');
+      await page.keyboard.up('Control');
+    };
+    await hold();
+    await menuKeys(page, 'e', 'Enter');
+    await page.waitForSelector('#Label3:not([hidden])');
+    const before = await beeps(page);
+    await page.type('#txtKey', 'x5');  // the letter beeps; the locked box takes neither
+    await page.type('#Text1', 'typed');
+    await paste('txtKey', '12');
+    await paste('Text1', 'pasted');
+    await menuKeys(page, 'd', 'Escape');  // disabled: nothing, now or later
+    await page.click('#EncryptDecrypt');
+    await page.click('#EncryptTxt');
+    await page.keyboard.press('Escape');
+    assert.equal(await beeps(page) - before, 1);
+    assert.equal(await page.$('dialog[open]'), null);
+    await page.evaluate(() => window.release());
+    await waitIdle(page);
+    const enciphered = cipher(edition, long, 256, false);
+    assert.equal(await value(page, 'Text1'), enciphered);
+    assert.equal(await value(page, 'txtKey'), PIN);
+    // Every command works afterwards.
+    await page.focus('#txtKey');
+    await page.keyboard.press('Backspace');
+    await page.keyboard.type('8');
+    await menuKeys(page, 'd');
+    await waitIdle(page);
+    assert.equal(await value(page, 'Text1'), long);
+    await menuKeys(page, 'c');
+    assert.equal((await messageBox(page)).icon, 'Information');
+    // The close box waits for the run's end, then ends the program.
+    await hold();
+    await menuKeys(page, 'e', 'Enter');
+    await page.waitForSelector('#Label3:not([hidden])');
+    await page.click('.velk-close');
+    await page.evaluate(() => {
+      window.release();
+      const label = document.getElementById('Label3');
+      new MutationObserver(() => {
+        if (label.hidden && window.ran === undefined) window.ran = document.getElementById('Text1').value;
+      }).observe(label, {attributes: true});
+    });
+    await page.waitForSelector('.velk-ended', {timeout: 20000});
+    assert.equal(await page.evaluate(() => window.ran), enciphered);
+    assert.deepEqual(page.errors, []);
     await page.close();
   });
 
@@ -381,10 +460,10 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     const frame = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
     assert.ok(frame.left >= 0 && frame.right <= 390.5, JSON.stringify(frame));
     assert.ok(frame.width > 380, 'scaled to the width, not below it');
-    assert.equal(await page.$eval('#txtKey', (e) => e.inputMode), 'numeric');
+    assert.equal(await page.evaluate(() => document.getElementById('txtKey').inputMode), 'numeric');
     await page.tap('#txtKey');
     await page.keyboard.type(PIN);
-    await page.$eval('#Text1', (e) => { e.value = 'tap'; });
+    await fillText1(page, 'tap');
     await page.tap('#EncryptDecrypt');
     await page.tap('#EncryptTxt');
     await waitIdle(page);
@@ -392,16 +471,32 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     await page.close();
   });
 
+  it('tells a browser that may not compile the program why it cannot run it', async () => {
+    const page = await browser.newPage();
+    // As a browser without 'wasm-unsafe-eval' refuses the page's WebAssembly.
+    await page.evaluateOnNewDocument(() => {
+      WebAssembly.Module = /** @type {typeof WebAssembly.Module} */ (/** @type {unknown} */ (
+        function () { throw new WebAssembly.CompileError('refused by the policy'); }));
+    });
+    await page.goto(pageUrl(EDITIONS[1]));
+    const note = await page.waitForSelector('.velk-ended[role=alert]');
+    assert.match(String(await note?.evaluate((e) => e.textContent)),
+                 /cannot run Velk Encrypt Decrypt\. It needs Chrome or Edge 97, Firefox 102, or Safari 16/);
+    assert.equal(await page.$('#Form1'), null);
+    await page.close();
+  });
+
   it('asks the network for nothing: the log holds the page alone', async () => {
     const page = await browser.newPage();
     const session = await page.createCDPSession();
+    /** @type {string[]} */
     const requests = [];
     session.on('Network.requestWillBeSent', (e) => requests.push(e.request.url));
     await session.send('Network.enable');
     await page.goto(pageUrl(EDITIONS[0]));
     await page.waitForSelector('#Form1:not([hidden])');
     await page.keyboard.type(PIN);
-    await page.$eval('#Text1', (e) => { e.value = 'nothing leaves'; });
+    await fillText1(page, 'nothing leaves');
     await menuKeys(page, 'e', 'Enter');
     await waitIdle(page);
     await menuKeys(page, 'c');
