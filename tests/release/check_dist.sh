@@ -6,7 +6,7 @@
 #   check_dist.sh <dist folder> <version>
 set -u
 export LC_ALL=C
-dist=$1
+dist=$(realpath "$1")
 version=$2
 name=velk-encrypt-decrypt-$version
 work=$(mktemp -d)
@@ -37,7 +37,7 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/velk-encrypt-decrypt
     fail "the package's changelog does not begin with $version"
 strings -e l "$dist/VelkEncryptDecrypt-$version-setup.exe" | grep -qx "$version" ||
     fail "the installer's version information is not $version"
-(cd "$work" && cmake -E tar xf "$(realpath "$dist/VelkEncryptDecrypt-$version-win64.zip")") ||
+(cd "$work" && cmake -E tar xf "$dist/VelkEncryptDecrypt-$version-win64.zip") ||
     fail "the zip does not unpack"
 for program in VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt; do
     strings -e l "$work/VelkEncryptDecrypt-$version-win64/$program.exe" 2>/dev/null |
