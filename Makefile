@@ -95,7 +95,7 @@ test-web: build web
 release:
 	JOBS=$(JOBS) tools/release
 
-# The release built twice in fresh clones and compared (about N minutes on
+# The release built twice in fresh clones and compared (about 8 minutes on
 # two cores; not part of make test).
 check-release:
 	JOBS=$(JOBS) tools/check-release
