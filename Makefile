@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 PACKAGED = VelkEncryptDecryptV2 VelkEncryptDecrypt velk-encrypt-decrypt velk_packaging_files
 
-.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows test-web windows web package fuzz lint lint-trixie bench clean
+.PHONY: all deps deps-run build run run-classic test test-gcc test-asan test-package test-windows test-web windows web package release check-release fuzz lint lint-trixie bench clean
 
 all: build
 
@@ -93,6 +93,17 @@ web: build/web/build.ninja
 # build's velk-encrypt-decrypt.
 test-web: build web
 	ctest --preset web
+
+# Every download of the commit checked out, built from scratch into
+# build/dist with SHA256SUMS and the release notes; refused while the work
+# tree has changes. The same commit gives the same bytes on any machine.
+release:
+	JOBS=$(JOBS) tools/release
+
+# The release built twice in fresh clones and compared (about 8 minutes on
+# two cores; not part of make test).
+check-release:
+	JOBS=$(JOBS) tools/check-release
 
 # Every file by a tool of its language: clang-tidy over the compile commands
 # of the Linux build with everything, of the Windows build and of the pages';
