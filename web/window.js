@@ -391,10 +391,18 @@ var VelkDom = (function () {
         keyTyped = true;
       }
     });
-    // Copying or cutting out of the box, by keys, menu or dragging.
+    // Copying or cutting out of the box, by keys, menu or dragging: one
+    // refusal for each. WebKitGTK 2.54 fires copy twice for one Ctrl+C, the
+    // second some 50 to 80 ms after the first, with no key or press between.
+    var refusedAt = -Infinity;
+    var pressed = function () { refusedAt = -Infinity; };
+    box.addEventListener('keydown', pressed, true);
+    box.addEventListener('pointerdown', pressed, true);
     /** @param {Event} e */
     var refuse = function (e) {
       e.preventDefault();
+      if (e.timeStamp - refusedAt < 250) return;
+      refusedAt = e.timeStamp;
       program.copyOrCut();
     };
     box.addEventListener('copy', refuse);
