@@ -449,28 +449,6 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     await page.close();
   });
 
-  it('fits a phone\'s screen, with the digit keyboard for the PIN, and works by taps', async () => {
-    const page = await browser.newPage();
-    await page.emulate({viewport: {width: 390, height: 844, isMobile: true, hasTouch: true,
-                                   deviceScaleFactor: 3},
-                        userAgent: (await browser.userAgent()).replace('Linux', 'Android 14')});
-    await page.goto(pageUrl(EDITIONS[0]));
-    await page.waitForSelector('#Form1:not([hidden])');
-    if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, 'phone.png')});
-    const frame = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
-    assert.ok(frame.left >= 0 && frame.right <= 390.5, JSON.stringify(frame));
-    assert.ok(frame.width > 380, 'scaled to the width, not below it');
-    assert.equal(await page.evaluate(() => document.getElementById('txtKey').inputMode), 'numeric');
-    await page.tap('#txtKey');
-    await page.keyboard.type(PIN);
-    await fillText1(page, 'tap');
-    await page.tap('#EncryptDecrypt');
-    await page.tap('#EncryptTxt');
-    await waitIdle(page);
-    assert.equal(await value(page, 'Text1'), cipher({keys: ['01', '02', '03', '04']}, 'tap', 1));
-    await page.close();
-  });
-
   it('tells a browser that may not compile the program why it cannot run it', async () => {
     const page = await browser.newPage();
     // As a browser without 'wasm-unsafe-eval' refuses the page's WebAssembly.
@@ -505,6 +483,156 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     assert.deepEqual(requests, [pageUrl(EDITIONS[0])]);
     assert.deepEqual(await page.evaluate(() => [document.cookie, localStorage.length,
                                                 sessionStorage.length]), ['', 0, 0]);
+    await page.close();
+  });
+});
+
+/**
+ * Opens the edition's page on a phone's screen, touch, as Chrome on Android.
+ * @param {Edition} edition
+ * @param {number} width
+ * @param {number} height
+ * @returns {Promise<Page>}
+ */
+async function openPhone(edition, width, height) {
+  const page = /** @type {Page} */ (await browser.newPage());
+  /** @type {string[]} */
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(/** @type {Error} */ (e).message));
+  page.errors = errors;
+  await page.emulate({viewport: {width, height, isMobile: true, hasTouch: true, deviceScaleFactor: 2},
+                      userAgent: (await browser.userAgent()).replace('Linux', 'Android 14')});
+  await page.goto(pageUrl(edition));
+  await page.waitForSelector('#Form1:not([hidden])');
+  await page.evaluate(() => document.fonts.ready);
+  return page;
+}
+
+/**
+ * What a finger meets in the page: each element's [left, top, width,
+ * height] and font size in CSS pixels, by id or by class.
+ * @param {Page} page
+ * @param {string} selector
+ * @returns {Promise<Record<string, {box: number[], font: number}>>}
+ */
+function measure(page, selector) {
+  return page.$$eval(selector, (elements) => Object.fromEntries(elements.map((e) => {
+    const r = e.getBoundingClientRect();
+    return [e.id || e.className, {box: [r.left, r.top, r.width, r.height].map(Math.round),
+                                  font: parseFloat(getComputedStyle(e).fontSize)}];
+  })));
+}
+
+/** @param {Page} page */
+const menuShown = (page) => page.$eval('.velk-menu', (e) => !e.hidden);
+
+describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    it(`${width} by ${height}: the screen filled, every tap target and text a finger's size, ` +
+       'the menu and a round trip by taps', async () => {
+      for (const edition of EDITIONS) {
+        const page = await openPhone(edition, width, height);
+        if (SCREENSHOTS) {
+          await page.screenshot({path: path.join(SCREENSHOTS, `${edition.name}-${width}x${height}.png`)});
+        }
+        const seen = await measure(page, '#Form1, .velk-close, .velk-menutitle, .velk-client > *');
+        assert.deepEqual(seen.Form1.box, [0, 0, width, height]);
+        const v2 = edition.keys !== null;
+        const targets = ['velk-close', 'EncryptDecrypt', 'txtKey', 'Combo1',
+                         ...(v2 ? ['Kk1', 'Kk2', 'Kk3', 'Kk4'] : [])];
+        for (const id of targets) {
+          assert.ok(seen[id].box[2] >= 44 && seen[id].box[3] >= 44, `${id}: ${seen[id].box}`);
+        }
+        for (const id of ['txtKey', 'Text1', 'Combo1', ...(v2 ? ['Kk1'] : [])]) {
+          assert.ok(seen[id].font >= 16, `${id}: ${seen[id].font} px`);
+        }
+        // Every control whole on the screen; Text1 the most of it.
+        for (const [id, {box}] of Object.entries(seen)) {
+          if (id === 'Label3') continue;  // hidden until a run
+          assert.ok(box[0] >= 0 && box[1] >= 0 && box[0] + box[2] <= width && box[1] + box[3] <= height,
+                    `${id}: ${box}`);
+        }
+        const text1 = seen.Text1.box;
+        assert.ok(width < height ? text1[3] >= height / 2 : text1[2] >= width / 2 && text1[3] >= height / 2,
+                  `Text1: ${text1}`);
+        assert.equal(await page.evaluate(() => document.activeElement?.id), 'txtKey');
+
+        // The menu by taps: its entries touch-sized, a refusal's OK too.
+        await page.tap('#EncryptDecrypt');
+        assert.ok(await menuShown(page));
+        if (SCREENSHOTS) {
+          await page.screenshot({path: path.join(SCREENSHOTS, `${edition.name}-${width}x${height}-menu.png`)});
+        }
+        const entries = await measure(page, '.velk-menu > .velk-item');
+        assert.deepEqual(Object.keys(entries), ['EncryptTxt', 'DecryptTxt', 'CopyToClipboard', 'Exit1']);
+        for (const [id, {box, font}] of Object.entries(entries)) {
+          assert.ok(box[2] >= 44 && box[3] >= 44 && font >= 16 && box[1] + box[3] <= height, `${id}: ${box}`);
+        }
+        await page.tap('#EncryptDecrypt');
+        assert.ok(!(await menuShown(page)));
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#DecryptTxt');
+        await page.waitForSelector('dialog[open]');
+        const ok = (await measure(page, 'dialog[open] .velk-ok'))['velk-ok'].box;
+        assert.ok(ok[2] >= 44 && ok[3] >= 44, `OK: ${ok}`);
+        await page.tap('dialog[open] .velk-ok');
+        await page.waitForSelector('dialog[open]', {hidden: true});
+
+        // A round trip by taps.
+        await page.select('#Combo1', '02');
+        if (edition.keys) {
+          for (let i = 0; i < 4; ++i) await page.select('#Kk' + (i + 1), edition.keys[i]);
+        }
+        await page.tap('#txtKey');
+        await page.keyboard.type(PIN);
+        await fillText1(page, PLAIN);
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#EncryptTxt');
+        await waitIdle(page);
+        assert.equal(await value(page, 'Text1'), cipher(edition, PLAIN, 2, false));
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#DecryptTxt');
+        await waitIdle(page);
+        assert.equal(await value(page, 'Text1'), PLAIN);
+        assert.deepEqual(page.errors, []);
+        await page.close();
+      }
+    });
+  }
+
+  it('keeps the box with the focus above the on-screen keyboard', async () => {
+    const page = await openPhone(EDITIONS[0], 390, 844);
+    /**
+     * The keyboard shows or goes: the visual viewport as a phone reports it.
+     * @param {number} top @param {number} height
+     */
+    const keyboard = (top, height) => page.evaluate((t, h) => {
+      const view = /** @type {VisualViewport} */ (window.visualViewport);
+      Object.defineProperty(view, 'offsetTop', {value: t, configurable: true});
+      Object.defineProperty(view, 'height', {value: h, configurable: true});
+      view.dispatchEvent(new Event('resize'));
+    }, top, height);
+    /** @param {string} id the element's top and bottom, and the client area's */
+    const shown = (id) => page.evaluate((i) => {
+      const e = document.getElementById(i).getBoundingClientRect();
+      const c = document.querySelector('.velk-client').getBoundingClientRect();
+      return {box: [e.top, e.bottom], room: [c.top, c.bottom]};
+    }, id);
+    // Text1 begins below what the keyboard leaves: it scrolls into the room.
+    await page.tap('#Text1');
+    await keyboard(0, 220);
+    assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 0, 390, 220]);
+    let seen = await shown('Text1');
+    assert.ok(seen.box[0] >= seen.room[0] && seen.box[0] + 44 <= seen.room[1], JSON.stringify(seen));
+    // Where the browser scrolls the page under the keyboard, the window
+    // follows; the PIN box, scrolled away above, comes back.
+    await keyboard(120, 220);
+    assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 120, 390, 220]);
+    await page.focus('#txtKey');
+    seen = await shown('txtKey');
+    assert.ok(seen.box[0] >= seen.room[0] && seen.box[1] <= seen.room[1], JSON.stringify(seen));
+    await keyboard(0, 844);
+    assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 0, 390, 844]);
     await page.close();
   });
 });
