@@ -524,7 +524,7 @@ function measure(page, selector) {
 }
 
 /** @param {Page} page */
-const menuShown = (page) => page.$eval('.velk-menu', (e) => !e.hidden);
+const menuShown = (page) => page.$eval('.velk-menu', (e) => !(/** @type {HTMLElement} */ (e)).hidden);
 
 describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
   for (const [width, height] of [[390, 844], [844, 390]]) {
