@@ -8,6 +8,7 @@
 const {describe, it, before, after} = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
+const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
@@ -634,5 +635,150 @@ describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
     await keyboard(0, 844);
     assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 0, 390, 844]);
     await page.close();
+  });
+});
+
+/**
+ * A static web server on 127.0.0.1 over a copy of the served folder, which
+ * the test may change as a new version would.
+ * @returns {Promise<{url: string, folder: string, close: () => Promise<void>}>}
+ */
+async function serveSite() {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'velk-site-'));
+  fs.cpSync(path.resolve(process.env.VELK_PAGES || '', 'site'), folder, {recursive: true});
+  /** @type {Record<string, string>} */
+  const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
+                 '.webmanifest': 'application/manifest+json', '.png': 'image/png',
+                 '.svg': 'image/svg+xml'};
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url || '/', 'http://x').pathname).slice(1) ||
+                 'index.html';
+    const file = path.join(folder, name);
+    if (!file.startsWith(folder + path.sep) || !fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+                             'Cache-Control': 'no-cache'});
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(null)));
+  const address = /** @type {import('node:net').AddressInfo} */ (server.address());
+  return {
+    url: `http://127.0.0.1:${address.port}/`, folder,
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections();
+      server.close(() => {
+        fs.rmSync(folder, {recursive: true, force: true});
+        resolve();
+      });
+    }),
+  };
+}
+
+/**
+ * A round trip by the menu's keys in the open page, checked against
+ * velk-encrypt-decrypt: the page works.
+ * @param {Page} page
+ * @param {Edition} edition
+ */
+async function roundTrip(page, edition) {
+  await setControls(page, edition, '02');
+  await page.keyboard.type(PIN);
+  await fillText1(page, PLAIN);
+  await menuKeys(page, 'e', 'Enter');
+  await waitIdle(page);
+  assert.equal(await value(page, 'Text1'), cipher(edition, PLAIN, 2, false));
+  await menuKeys(page, 'd');
+  await waitIdle(page);
+  assert.equal(await value(page, 'Text1'), PLAIN);
+}
+
+/** @param {Page} page the served page once its service worker controls it */
+const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+
+/** @param {Page} page the names of the page's caches */
+const cacheNames = (page) => page.evaluate(() => caches.keys());
+
+describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
+  it('leads from its index to each page, which its worker keeps and the browser may install', async () => {
+    const site = await serveSite();
+    try {
+      const page = /** @type {Page} */ (await browser.newPage());
+      const session = await page.createCDPSession();
+      await page.goto(site.url);
+      const links = await page.$$eval('a', (a) => a.map((e) => [e.textContent, e.getAttribute('href')]));
+      assert.deepEqual(links, EDITIONS.map((e) => [e.caption, e.name + '.html']));
+      await controlled(page);
+      for (const edition of EDITIONS) {
+        await Promise.all([page.waitForNavigation(), page.click(`a[href="${edition.name}.html"]`)]);
+        await page.waitForSelector('#Form1:not([hidden])');
+        await controlled(page);
+        assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+        const manifest = await session.send('Page.getAppManifest');
+        assert.deepEqual(manifest.errors, []);
+        assert.equal(JSON.parse(manifest.data || '{}').name, edition.caption);
+        await roundTrip(page, edition);
+        await page.goBack();
+      }
+      await page.close();
+    } finally {
+      await site.close();
+    }
+  });
+
+  it('opens each page and the index with the network off, and the pages work', async () => {
+    const site = await serveSite();
+    const page = /** @type {Page} */ (await browser.newPage());
+    try {
+      await page.goto(site.url);
+      await controlled(page);
+      const session = await page.createCDPSession();
+      await session.send('Network.enable');
+      await session.send('Network.emulateNetworkConditions',
+                         {offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1});
+      await site.close();  // and the server gone too
+      await page.reload();
+      assert.equal(await page.$$eval('a', (a) => a.length), EDITIONS.length);
+      for (const edition of EDITIONS) {
+        await page.goto(site.url + edition.name + '.html');
+        await page.waitForSelector('#Form1:not([hidden])');
+        await roundTrip(page, edition);
+      }
+      await session.send('Network.emulateNetworkConditions',
+                         {offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1});
+    } finally {
+      await page.close();
+      await site.close();
+    }
+  });
+
+  it('takes a new version on the next load, the page that runs left as it was', async () => {
+    const site = await serveSite();
+    try {
+      const edition = EDITIONS[0];
+      const page = /** @type {Page} */ (await browser.newPage());
+      await page.goto(site.url + edition.name + '.html');
+      await page.waitForSelector('#Form1:not([hidden])');
+      await controlled(page);
+      const [before] = await cacheNames(page);
+      // A new version on the server: the page's text and the worker's digest changed.
+      const file = path.join(site.folder, edition.name + '.html');
+      fs.writeFileSync(file, fs.readFileSync(file, 'utf8').replace(' 2.', ' 9.'));
+      const worker = path.join(site.folder, 'service-worker.js');
+      fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/var DIGEST = "/, '$&new'));
+      await page.evaluate(() => navigator.serviceWorker.ready.then((r) => r.update()));
+      await page.waitForFunction((old) => caches.keys().then((names) => names.length === 1 && names[0] !== old),
+                                 {}, before);
+      const version = () => page.evaluate(() => document.body.innerHTML.match(/Decrypt V2 (\d)\./)?.[1]);
+      assert.equal(await version(), '2');
+      await roundTrip(page, edition);
+      await page.reload();
+      await page.waitForSelector('#Form1:not([hidden])');
+      assert.equal(await version(), '9');
+      await page.close();
+    } finally {
+      await site.close();
+    }
   });
 });
