@@ -12,7 +12,8 @@ const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
-const {EDITIONS, PIN, PLAIN, pageUrl, cipher} = require('./pages.js');
+const {EDITIONS, PIN, PLAIN, pageUrl, cipher, MEASURE, WINDOW_PARTS, assertFingerSized} =
+    require('./pages.js');
 
 const BROWSER = process.env.VELK_BROWSER || 'chromium';
 const CHROMIUM = BROWSER === 'chromium';
@@ -510,18 +511,14 @@ async function openPhone(edition, width, height) {
 }
 
 /**
- * What a finger meets in the page: each element's [left, top, width,
- * height] and font size in CSS pixels, by id or by class.
+ * MEASURE's answer for the elements that `selector` names.
  * @param {Page} page
  * @param {string} selector
  * @returns {Promise<Record<string, {box: number[], font: number}>>}
  */
 function measure(page, selector) {
-  return page.$$eval(selector, (elements) => Object.fromEntries(elements.map((e) => {
-    const r = e.getBoundingClientRect();
-    return [e.id || e.className, {box: [r.left, r.top, r.width, r.height].map(Math.round),
-                                  font: parseFloat(getComputedStyle(e).fontSize)}];
-  })));
+  return /** @type {Promise<Record<string, {box: number[], font: number}>>} */ (
+    page.evaluate(`(function () { ${MEASURE} })(${JSON.stringify(selector)})`));
 }
 
 /** @param {Page} page */
@@ -536,26 +533,7 @@ describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
         if (SCREENSHOTS) {
           await page.screenshot({path: path.join(SCREENSHOTS, `${edition.name}-${width}x${height}.png`)});
         }
-        const seen = await measure(page, '#Form1, .velk-close, .velk-menutitle, .velk-client > *');
-        assert.deepEqual(seen.Form1.box, [0, 0, width, height]);
-        const v2 = edition.keys !== null;
-        const targets = ['velk-close', 'EncryptDecrypt', 'txtKey', 'Combo1',
-                         ...(v2 ? ['Kk1', 'Kk2', 'Kk3', 'Kk4'] : [])];
-        for (const id of targets) {
-          assert.ok(seen[id].box[2] >= 44 && seen[id].box[3] >= 44, `${id}: ${seen[id].box}`);
-        }
-        for (const id of ['txtKey', 'Text1', 'Combo1', ...(v2 ? ['Kk1'] : [])]) {
-          assert.ok(seen[id].font >= 16, `${id}: ${seen[id].font} px`);
-        }
-        // Every control whole on the screen; Text1 the most of it.
-        for (const [id, {box}] of Object.entries(seen)) {
-          if (id === 'Label3') continue;  // hidden until a run
-          assert.ok(box[0] >= 0 && box[1] >= 0 && box[0] + box[2] <= width && box[1] + box[3] <= height,
-                    `${id}: ${box}`);
-        }
-        const text1 = seen.Text1.box;
-        assert.ok(width < height ? text1[3] >= height / 2 : text1[2] >= width / 2 && text1[3] >= height / 2,
-                  `Text1: ${text1}`);
+        assertFingerSized(await measure(page, WINDOW_PARTS), edition, width, height);
         assert.equal(await page.evaluate(() => document.activeElement?.id), 'txtKey');
 
         // The menu by taps: its entries touch-sized, a refusal's OK too.
