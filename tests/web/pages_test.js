@@ -57,18 +57,21 @@ after(async () => {
 });
 
 /**
- * Opens the edition's page and waits for its window.
+ * Opens the edition's page and waits for its window; a viewport with touch
+ * is a phone's, with Chrome on Android.
  * @param {Edition} edition
+ * @param {import('puppeteer-core').Viewport} viewport
  * @returns {Promise<Page>}
  */
-async function open(edition, viewport = {width: 1024, height: 700}) {
+async function open(edition, viewport = {width: 1024, height: 700}, url = pageUrl(edition)) {
   const page = /** @type {Page} */ (await browser.newPage());
   /** @type {string[]} */
   const errors = [];
   page.on('pageerror', (e) => errors.push(/** @type {Error} */ (e).message));
   page.errors = errors;
-  await page.setViewport(viewport);
-  await page.goto(pageUrl(edition));
+  await page.emulate({viewport, userAgent: (await browser.userAgent())
+                                     .replace('Linux', viewport.hasTouch ? 'Android 14' : 'Linux')});
+  await page.goto(url);
   await page.waitForSelector('#Form1:not([hidden])');
   await page.evaluate(() => document.fonts.ready);
   return page;
@@ -76,6 +79,8 @@ async function open(edition, viewport = {width: 1024, height: 700}) {
 
 /** @param {Page} page @param {string} id */
 const value = (page, id) => page.$eval('#' + id, (e) => /** @type {HTMLInputElement} */ (e).value);
+/** @param {Page} page @param {string} name a screenshot to look at, where asked for */
+const screenshot = (page, name) => SCREENSHOTS && page.screenshot({path: path.join(SCREENSHOTS, name + '.png')});
 /** @param {Page} page */
 const beeps = (page) => page.evaluate(() => VelkDom.beeps);
 
@@ -181,7 +186,7 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
       const shownAfter = await page.evaluate(
           () => performance.getEntriesByName('velk-window-shown')[0].startTime);
       console.log(`# ${edition.name}: window shown ${shownAfter.toFixed(0)} ms after opening`);
-      if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, edition.name + '.png')});
+      await screenshot(page, edition.name);
       const window = await page.evaluate(() => {
         /** @param {string} id */
         const box = (id) => {
@@ -489,26 +494,8 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
   });
 });
 
-/**
- * Opens the edition's page on a phone's screen, touch, as Chrome on Android.
- * @param {Edition} edition
- * @param {number} width
- * @param {number} height
- * @returns {Promise<Page>}
- */
-async function openPhone(edition, width, height) {
-  const page = /** @type {Page} */ (await browser.newPage());
-  /** @type {string[]} */
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(/** @type {Error} */ (e).message));
-  page.errors = errors;
-  await page.emulate({viewport: {width, height, isMobile: true, hasTouch: true, deviceScaleFactor: 2},
-                      userAgent: (await browser.userAgent()).replace('Linux', 'Android 14')});
-  await page.goto(pageUrl(edition));
-  await page.waitForSelector('#Form1:not([hidden])');
-  await page.evaluate(() => document.fonts.ready);
-  return page;
-}
+/** @param {number} width @param {number} height */
+const phone = (width, height) => ({width, height, isMobile: true, hasTouch: true, deviceScaleFactor: 2});
 
 /**
  * MEASURE's answer for the elements that `selector` names.
@@ -529,19 +516,15 @@ describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
     it(`${width} by ${height}: the screen filled, every tap target and text a finger's size, ` +
        'the menu and a round trip by taps', async () => {
       for (const edition of EDITIONS) {
-        const page = await openPhone(edition, width, height);
-        if (SCREENSHOTS) {
-          await page.screenshot({path: path.join(SCREENSHOTS, `${edition.name}-${width}x${height}.png`)});
-        }
+        const page = await open(edition, phone(width, height));
+        await screenshot(page, `${edition.name}-${width}x${height}`);
         assertFingerSized(await measure(page, WINDOW_PARTS), edition, width, height);
         assert.equal(await page.evaluate(() => document.activeElement?.id), 'txtKey');
 
         // The menu by taps: its entries touch-sized, a refusal's OK too.
         await page.tap('#EncryptDecrypt');
         assert.ok(await menuShown(page));
-        if (SCREENSHOTS) {
-          await page.screenshot({path: path.join(SCREENSHOTS, `${edition.name}-${width}x${height}-menu.png`)});
-        }
+        await screenshot(page, `${edition.name}-${width}x${height}-menu`);
         const entries = await measure(page, '.velk-menu > .velk-item');
         assert.deepEqual(Object.keys(entries), ['EncryptTxt', 'DecryptTxt', 'CopyToClipboard', 'Exit1']);
         for (const [id, {box, font}] of Object.entries(entries)) {
@@ -558,10 +541,7 @@ describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
         await page.waitForSelector('dialog[open]', {hidden: true});
 
         // A round trip by taps.
-        await page.select('#Combo1', '02');
-        if (edition.keys) {
-          for (let i = 0; i < 4; ++i) await page.select('#Kk' + (i + 1), edition.keys[i]);
-        }
+        await setControls(page, edition, '02');
         await page.tap('#txtKey');
         await page.keyboard.type(PIN);
         await fillText1(page, PLAIN);
@@ -580,38 +560,33 @@ describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
   }
 
   it('keeps the box with the focus above the on-screen keyboard', async () => {
-    const page = await openPhone(EDITIONS[0], 390, 844);
-    /**
-     * The keyboard shows or goes: the visual viewport as a phone reports it.
-     * @param {number} top @param {number} height
-     */
+    const page = await open(EDITIONS[0], phone(390, 844));
+    // The keyboard shows or goes: the visual viewport as a phone reports it;
+    // then the window's place, and the focused box's top and bottom in the
+    // client area's room.
+    /** @param {number} top @param {number} height */
     const keyboard = (top, height) => page.evaluate((t, h) => {
       const view = /** @type {VisualViewport} */ (window.visualViewport);
       Object.defineProperty(view, 'offsetTop', {value: t, configurable: true});
       Object.defineProperty(view, 'height', {value: h, configurable: true});
       view.dispatchEvent(new Event('resize'));
+      const e = /** @type {Element} */ (document.activeElement).getBoundingClientRect();
+      const room = document.querySelector('.velk-client').getBoundingClientRect();
+      const frame = document.getElementById('Form1').getBoundingClientRect();
+      return {frame: [frame.top, frame.height], box: [e.top, e.bottom], room: [room.top, room.bottom]};
     }, top, height);
-    /** @param {string} id the element's top and bottom, and the client area's */
-    const shown = (id) => page.evaluate((i) => {
-      const e = document.getElementById(i).getBoundingClientRect();
-      const c = document.querySelector('.velk-client').getBoundingClientRect();
-      return {box: [e.top, e.bottom], room: [c.top, c.bottom]};
-    }, id);
     // Text1 begins below what the keyboard leaves: it scrolls into the room.
     await page.tap('#Text1');
-    await keyboard(0, 220);
-    assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 0, 390, 220]);
-    let seen = await shown('Text1');
+    let seen = await keyboard(0, 220);
+    assert.deepEqual(seen.frame, [0, 220]);
     assert.ok(seen.box[0] >= seen.room[0] && seen.box[0] + 44 <= seen.room[1], JSON.stringify(seen));
     // Where the browser scrolls the page under the keyboard, the window
     // follows; the PIN box, scrolled away above, comes back.
-    await keyboard(120, 220);
-    assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 120, 390, 220]);
     await page.focus('#txtKey');
-    seen = await shown('txtKey');
+    seen = await keyboard(120, 220);
+    assert.deepEqual(seen.frame, [120, 220]);
     assert.ok(seen.box[0] >= seen.room[0] && seen.box[1] <= seen.room[1], JSON.stringify(seen));
-    await keyboard(0, 844);
-    assert.deepEqual((await measure(page, '#Form1')).Form1.box, [0, 0, 390, 844]);
+    assert.deepEqual((await keyboard(0, 844)).frame, [0, 844]);
     await page.close();
   });
 });
@@ -625,33 +600,21 @@ async function serveSite() {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'velk-site-'));
   fs.cpSync(path.resolve(process.env.VELK_PAGES || '', 'site'), folder, {recursive: true});
   /** @type {Record<string, string>} */
-  const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-                 '.webmanifest': 'application/manifest+json', '.png': 'image/png',
-                 '.svg': 'image/svg+xml'};
+  const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
+                 '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml'};
   const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url || '/', 'http://x').pathname).slice(1) ||
-                 'index.html';
-    const file = path.join(folder, name);
-    if (!file.startsWith(folder + path.sep) || !fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                             'Cache-Control': 'no-cache'});
-    response.end(fs.readFileSync(file));
+    const file = path.join(folder, new URL(request.url || '', 'http://x').pathname.slice(1) || 'index.html');
+    const found = file.startsWith(folder + path.sep) && fs.existsSync(file);
+    response.writeHead(found ? 200 : 404, {'Content-Type': types[path.extname(file)] || 'text/plain'});
+    response.end(found ? fs.readFileSync(file) : '');
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(null)));
-  const address = /** @type {import('node:net').AddressInfo} */ (server.address());
-  return {
-    url: `http://127.0.0.1:${address.port}/`, folder,
-    close: () => new Promise((resolve) => {
-      server.closeAllConnections();
-      server.close(() => {
-        fs.rmSync(folder, {recursive: true, force: true});
-        resolve();
-      });
-    }),
-  };
+  const port = /** @type {import('node:net').AddressInfo} */ (server.address()).port;
+  const close = () => new Promise((resolve) => {
+    server.closeAllConnections();
+    server.close(() => resolve(fs.rmSync(folder, {recursive: true, force: true})));  // once or again
+  });
+  return {url: `http://127.0.0.1:${port}/`, folder, close};
 }
 
 /**
@@ -672,40 +635,38 @@ async function roundTrip(page, edition) {
   assert.equal(await value(page, 'Text1'), PLAIN);
 }
 
-/** @param {Page} page the served page once its service worker controls it */
+/** @param {Page} page once the served folder's service worker controls it */
 const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null);
 
-/** @param {Page} page the names of the page's caches */
-const cacheNames = (page) => page.evaluate(() => caches.keys());
+/** @param {boolean} offline */
+const network = (offline) => ({offline, latency: 0, downloadThroughput: -1, uploadThroughput: -1});
 
 describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
   it('leads from its index to each page, which its worker keeps and the browser may install', async () => {
     const site = await serveSite();
+    const page = /** @type {Page} */ (await browser.newPage());
     try {
-      const page = /** @type {Page} */ (await browser.newPage());
       const session = await page.createCDPSession();
       await page.goto(site.url);
       const links = await page.$$eval('a', (a) => a.map((e) => [e.textContent, e.getAttribute('href')]));
       assert.deepEqual(links, EDITIONS.map((e) => [e.caption, e.name + '.html']));
-      await controlled(page);
       for (const edition of EDITIONS) {
         await Promise.all([page.waitForNavigation(), page.click(`a[href="${edition.name}.html"]`)]);
         await page.waitForSelector('#Form1:not([hidden])');
         await controlled(page);
         assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
         const manifest = await session.send('Page.getAppManifest');
-        assert.deepEqual(manifest.errors, []);
-        assert.equal(JSON.parse(manifest.data || '{}').name, edition.caption);
+        assert.deepEqual([manifest.errors, JSON.parse(manifest.data || '{}').name], [[], edition.caption]);
         await roundTrip(page, edition);
         await page.goBack();
       }
-      await page.close();
     } finally {
+      await page.close();
       await site.close();
     }
   });
 
-  it('opens each page and the index with the network off, and the pages work', async () => {
+  it('opens the index and each page with the network off, and the pages work', async () => {
     const site = await serveSite();
     const page = /** @type {Page} */ (await browser.newPage());
     try {
@@ -713,8 +674,7 @@ describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
       await controlled(page);
       const session = await page.createCDPSession();
       await session.send('Network.enable');
-      await session.send('Network.emulateNetworkConditions',
-                         {offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1});
+      await session.send('Network.emulateNetworkConditions', network(true));
       await site.close();  // and the server gone too
       await page.reload();
       assert.equal(await page.$$eval('a', (a) => a.length), EDITIONS.length);
@@ -723,8 +683,7 @@ describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
         await page.waitForSelector('#Form1:not([hidden])');
         await roundTrip(page, edition);
       }
-      await session.send('Network.emulateNetworkConditions',
-                         {offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1});
+      await session.send('Network.emulateNetworkConditions', network(false));
     } finally {
       await page.close();
       await site.close();
@@ -733,13 +692,11 @@ describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
 
   it('takes a new version on the next load, the page that runs left as it was', async () => {
     const site = await serveSite();
+    const edition = EDITIONS[0];
     try {
-      const edition = EDITIONS[0];
-      const page = /** @type {Page} */ (await browser.newPage());
-      await page.goto(site.url + edition.name + '.html');
-      await page.waitForSelector('#Form1:not([hidden])');
+      const page = await open(edition, undefined, site.url + edition.name + '.html');
       await controlled(page);
-      const [before] = await cacheNames(page);
+      const [before] = await page.evaluate(() => caches.keys());
       // A new version on the server: the page's text and the worker's digest changed.
       const file = path.join(site.folder, edition.name + '.html');
       fs.writeFileSync(file, fs.readFileSync(file, 'utf8').replace(' 2.', ' 9.'));
