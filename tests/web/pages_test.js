@@ -553,6 +553,9 @@ describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
         await page.tap('#DecryptTxt');
         await waitIdle(page);
         assert.equal(await value(page, 'Text1'), PLAIN);
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#Exit1');
+        await page.waitForSelector('.velk-ended', {timeout: 20000});
         assert.deepEqual(page.errors, []);
         await page.close();
       }
