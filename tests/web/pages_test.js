@@ -1,8 +1,8 @@
-// The two pages in a real headless browser from file://, driven by keys,
-// taps and the clipboard as a user drives them; the cipher checked against
-// velk-encrypt-decrypt. VELK_BROWSER=chromium runs everything, =firefox the
-// round trip. Needs VELK_PAGES (the folder of the pages), VELK_CLI and the
-// browser's program in VELK_CHROMIUM or VELK_FIREFOX.
+// The two pages in a headless browser, from file:// on a desktop's and a
+// phone's screen and from the served folder on 127.0.0.1, driven as a user
+// drives them; the cipher checked against velk-encrypt-decrypt.
+// VELK_BROWSER=chromium runs everything, =firefox the round trip. Needs
+// VELK_PAGES, VELK_CLI and VELK_CHROMIUM or VELK_FIREFOX.
 'use strict';
 
 const {describe, it, before, after} = require('node:test');
