@@ -515,6 +515,8 @@ var VelkDom = (function () {
     document.documentElement.classList.toggle('velk-touch', touchLayout);
     if (touchLayout) {
       geometry = visibleArea();
+      // Above the keyboard Text1 shrinks to the room, which then holds it whole.
+      document.documentElement.classList.toggle('velk-keyboard', geometry[3] < viewportHeight());
     } else {
       geometry = [Math.max(0, Math.round((viewportWidth() - fullWidth) / 2)),
                   Math.max(0, Math.round((viewportHeight() - fullHeight) / 2)),
