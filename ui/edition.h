@@ -97,6 +97,18 @@ std::string_view ControlName(Control control);
 inline constexpr std::array<Control, 4> KeyPickers{Control::Kk1, Control::Kk2, Control::Kk3,
                                                    Control::Kk4};
 
+// The window laid out for fingers, where the screen is a touch screen or
+// narrower than the window: every control a finger taps at least
+// `targetPixels` each way, the text in every box and list at least
+// `textPixels` high (browsers' pixels, 96 to the inch), and Text1 at least
+// `text1HeightPercent` of the screen's height when the screen stands upright.
+struct TouchLayout {
+    int targetPixels = 0;
+    int textPixels = 0;
+    int text1HeightPercent = 0;
+};
+inline constexpr TouchLayout Touch{.targetPixels = 44, .textPixels = 16, .text1HeightPercent = 50};
+
 // The menu: its title and its entries in order; an entry without an item is
 // a separator line.
 struct MenuEntry {

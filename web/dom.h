@@ -24,6 +24,8 @@ void velk_dom_control(int control, const char* kind, const char* name, const int
 // The menu's title, then its entries in order; `item` is -1 for a separator.
 void velk_dom_menu(const char* name, const char16_t* title, int titleLength);
 void velk_dom_menu_entry(const char* name, const char16_t* caption, int captionLength, int item);
+// The window's layout for fingers (ui::TouchLayout), where the page uses it.
+void velk_dom_touch_layout(int targetPixels, int textPixels, int text1HeightPercent);
 // Centres the window in the page and shows it, the focus in the first control.
 void velk_dom_show();
 

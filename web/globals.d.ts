@@ -15,3 +15,18 @@ declare var Asyncify: {
   handleSleep(start: (wakeUp: (value?: number) => void) => void): number;
 };
 declare var VelkFonts: {family: string; weight: string; data: string}[] | undefined;
+// The service worker's scope (service_worker.js): as much of it as it uses.
+interface ExtendableEvent extends Event {
+  waitUntil(promise: Promise<unknown>): void;
+}
+interface FetchEvent extends ExtendableEvent {
+  readonly request: Request;
+  respondWith(response: Promise<Response>): void;
+}
+interface VelkWorkerScope {
+  readonly registration: {readonly scope: string};
+  readonly clients: {claim(): Promise<void>};
+  skipWaiting(): Promise<void>;
+  addEventListener(type: 'install' | 'activate', listener: (event: ExtendableEvent) => void): void;
+  addEventListener(type: 'fetch', listener: (event: FetchEvent) => void): void;
+}

@@ -154,6 +154,9 @@ var library = {
   velk_dom_menu_entry: function(name, caption, captionLength, item) {
     VelkDom.menuEntry(UTF8ToString(name), VelkText.read(caption, captionLength), item);
   },
+  velk_dom_touch_layout: function(targetPixels, textPixels, text1HeightPercent) {
+    VelkDom.touchLayout(targetPixels, textPixels, text1HeightPercent);
+  },
   velk_dom_show: function() {
     VelkDom.show();
   },

@@ -7,11 +7,18 @@ that lets the page load and connect to nothing.
   make_page.py --template page.html --program X.js --wasm X.wasm --script window.js
       --style window.css --icon velk.svg --title T --version V
       --font FAMILY:WEIGHT:FILE ... --notice FILE ... --out X.html
+      [--served DIR/X.html --offline offline.js]
+
+--served writes the same page for a web server's folder besides: its
+script registers the folder's service worker (--offline), it names its web
+app manifest (X.webmanifest beside it), and its policy lets it have these
+two, with the manifest's icons, from its own server and nothing more.
 """
 import argparse
 import base64
 import hashlib
 import json
+import os
 import re
 import sys
 
@@ -21,6 +28,14 @@ MAX_BYTES = 1_500_000
 def source_hash(text):
     digest = hashlib.sha256(text.encode("utf-8")).digest()
     return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
+
+
+def css_color(style, name):
+    """The colour the stylesheet gives its custom property `name`."""
+    found = re.search(r"--" + re.escape(name) + r":\s*(#[0-9a-fA-F]{3,8})\s*;", style)
+    if not found:
+        sys.exit(f"make_page: the stylesheet gives no --{name}")
+    return found.group(1)
 
 
 def read(path):
@@ -43,7 +58,11 @@ def main():
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--font", action="append", default=[])
     parser.add_argument("--notice", action="append", default=[])
+    parser.add_argument("--served")
+    parser.add_argument("--offline")
     args = parser.parse_args()
+    if bool(args.served) != bool(args.offline):
+        parser.error("--served and --offline go together")
 
     fonts = []
     for spec in args.font:
@@ -60,27 +79,40 @@ def main():
               "function (c) { return c.charCodeAt(0); })};\n" +
               read(args.script) + "\n" + read(args.program))
     style = read(args.style)
-    for name, text in (("script", script), ("style", style)):
+    notices = "\n\n".join(read(path).strip().replace("--", "- -") for path in args.notice)
+    values = {"TITLE": args.title, "VERSION": args.version, "NOTICES": notices,
+              "ICON": icon_markup(args.icon), "STYLE": style}
+    template = read(args.template)
+    write(args.out, template, values, script, [])
+    if args.served:
+        manifest = os.path.splitext(os.path.basename(args.served))[0] + ".webmanifest"
+        served = dict(values, HEAD=f'\n<link rel="manifest" href="{manifest}">'
+                                   f'\n<meta name="theme-color" content="{css_color(style, "velk-title")}">')
+        write(args.served, template, served, read(args.offline) + "\n" + script,
+              # The browser fetches the manifest's icons under the page's policy.
+              ["worker-src 'self'", "manifest-src 'self'", "img-src 'self'"])
+
+
+def write(path, template, values, script, allowed):
+    """The page at `path`, its policy the single file's and `allowed`."""
+    for name, text in (("script", script), ("style", values["STYLE"])):
         if re.search(r"</(script|style)", text, re.I):
             sys.exit(f"make_page: the {name} would end its element early")
-
     # No source of any kind but the page's own script (and the WebAssembly
     # it compiles) and style; no form, frame or base address.
     csp = "; ".join([
         "default-src 'none'",
         f"script-src {source_hash(script)} 'wasm-unsafe-eval'",
-        f"style-src {source_hash(style)}",
+        f"style-src {source_hash(values['STYLE'])}",
         "base-uri 'none'",
         "form-action 'none'",
-    ])
-    notices = "\n\n".join(read(path).strip().replace("--", "- -") for path in args.notice)
-    values = {"CSP": csp, "TITLE": args.title, "VERSION": args.version, "NOTICES": notices,
-              "ICON": icon_markup(args.icon), "STYLE": style, "SCRIPT": script}
-    page = re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], read(args.template))
+    ] + allowed)
+    values = dict({"HEAD": ""}, **values, CSP=csp, SCRIPT=script)
+    page = re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], template)
     data = page.encode("utf-8")
     if len(data) > MAX_BYTES:
-        sys.exit(f"make_page: {args.out} would be {len(data)} bytes, over {MAX_BYTES}")
-    with open(args.out, "wb") as f:
+        sys.exit(f"make_page: {path} would be {len(data)} bytes, over {MAX_BYTES}")
+    with open(path, "wb") as f:
         f.write(data)
 
 

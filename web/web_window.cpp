@@ -69,6 +69,8 @@ WebWindow::WebWindow(const ui::Edition& edition) {
         velk_dom_menu_entry(CString(entry.name).c_str(), entry.caption.data(),
                             Length(entry.caption), entry.item ? static_cast<int>(*entry.item) : -1);
     }
+    velk_dom_touch_layout(ui::Touch.targetPixels, ui::Touch.textPixels,
+                          ui::Touch.text1HeightPercent);
 }
 
 void WebWindow::Show() {

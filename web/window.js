@@ -35,8 +35,9 @@ var VelkDom = (function () {
   /** @type {Entry[]} by ui::MenuItem */
   var items = [];
   var geometry = [0, 0, 0, 0];
-  var scale = 1;
-  var fullWidth = 0;      // the frame's as the stylesheet lays it out
+  var fullWidth = 0;      // the frame's as the stylesheet lays it out for the desktop
+  var fullHeight = 0;
+  var touchLayout = false;  // laid out for fingers (velk-touch on the page)
   var moved = false;      // the program has placed the window itself
   /** @type {Element | null} */
   var focusBeforeLock = null;
@@ -128,9 +129,10 @@ var VelkDom = (function () {
     client = element('div', 'velk-client', frame);
     client.addEventListener('focusin', function (e) {
       focusBeforeMenu = /** @type {HTMLElement} */ (e.target);
+      keepInView(focusBeforeMenu);
     });
-    client.style.width = width + 'px';
-    client.style.height = height + 'px';
+    client.style.setProperty('--client-width', width + 'px');
+    client.style.setProperty('--client-height', height + 'px');
   }
 
   // A text box that the browser neither completes, corrects nor checks.
@@ -182,15 +184,15 @@ var VelkDom = (function () {
         e.textContent = text;
     }
     e.id = name;
-    e.style.left = place[0] + 'px';
-    e.style.top = place[1] + 'px';
-    e.style.width = place[2] + 'px';
-    e.style.height = place[3] + 'px';
+    // The desktop's place and font, which the layout for fingers overrides.
+    ['--left', '--top', '--width', '--height'].forEach(function (property, i) {
+      e.style.setProperty(property, place[i] + 'px');
+    });
     if (tip) e.title = tip;
     if (face) {
-      e.style.fontFamily = fontFamily(face);
-      e.style.fontSize = points + 'pt';
-      e.style.fontWeight = bold ? 'bold' : 'normal';
+      e.style.setProperty('--face', fontFamily(face));
+      e.style.setProperty('--points', points + 'pt');
+      e.style.setProperty('--weight', bold ? 'bold' : 'normal');
     }
     e.hidden = !visible;
     if (accessibleName) e.setAttribute('aria-label', accessibleName);
@@ -499,21 +501,53 @@ var VelkDom = (function () {
     return window.innerHeight || document.documentElement.clientHeight;
   }
 
-  // On a narrow screen the whole window scales down to the page's width.
+  // The part of the page that shows, [left, top, width, height]: above a
+  // phone's on-screen keyboard, which shrinks the visual viewport alone.
+  // Zoomed in, the user pans over the whole page.
+  function visibleArea() {
+    var view = window.visualViewport;
+    var area = [0, 0, viewportWidth(), viewportHeight()];
+    if (view && Math.abs(view.scale - 1) < 0.01) {
+      area[1] = Math.max(0, Math.round(view.offsetTop));
+      area[3] = Math.min(area[3], Math.round(view.height));
+    }
+    return area;
+  }
+
+  // Fingers get the layout for them on a touch screen and on a screen
+  // narrower than the desktop's window; the desktop keeps its window,
+  // centred. Once the window moves (the closing slide) its layout stays.
   function fitToViewport() {
-    if (ended || !frame || frame.hidden) return;
-    scale = Math.min(1, viewportWidth() / fullWidth);
-    frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-    if (!moved) {
-      geometry[0] = Math.max(0, Math.round((viewportWidth() / scale - geometry[2]) / 2));
-      geometry[1] = Math.max(0, Math.round((viewportHeight() / scale - geometry[3]) / 2));
+    if (ended || !frame || frame.hidden || moved) return;
+    touchLayout = viewportWidth() < fullWidth || window.matchMedia('(pointer: coarse)').matches;
+    document.documentElement.classList.toggle('velk-touch', touchLayout);
+    if (touchLayout) {
+      geometry = visibleArea();
+      // Above the keyboard Text1 shrinks to the room, which then holds it whole.
+      document.documentElement.classList.toggle('velk-keyboard', geometry[3] < viewportHeight());
+    } else {
+      geometry = [Math.max(0, Math.round((viewportWidth() - fullWidth) / 2)),
+                  Math.max(0, Math.round((viewportHeight() - fullHeight) / 2)),
+                  fullWidth, fullHeight];
     }
     place();
+    if (document.activeElement) keepInView(document.activeElement);
+  }
+
+  // Scrolls the client area, laid out for fingers, until `e` shows in it;
+  // its top, where it is taller than the room.
+  /** @param {Element} e */
+  function keepInView(e) {
+    if (!touchLayout || !client.contains(e) || e === client) return;
+    var box = e.getBoundingClientRect();
+    var room = client.getBoundingClientRect();
+    if (box.bottom > room.bottom) client.scrollTop += Math.min(box.bottom - room.bottom, box.top - room.top);
+    if (box.top < room.top) client.scrollTop -= room.top - box.top;
   }
 
   function place() {
-    frame.style.left = geometry[0] * scale + 'px';
-    frame.style.top = geometry[1] * scale + 'px';
+    frame.style.left = geometry[0] + 'px';
+    frame.style.top = geometry[1] + 'px';
     frame.style.width = geometry[2] + 'px';
     frame.style.height = geometry[3] + 'px';
   }
@@ -546,6 +580,18 @@ var VelkDom = (function () {
       document.addEventListener('keydown', onKeyDown, true);
       document.addEventListener('pointerdown', onPointerDown, true);
       window.addEventListener('resize', fitToViewport);
+      if (window.visualViewport) {
+        window.visualViewport.addEventListener('resize', fitToViewport);
+        window.visualViewport.addEventListener('scroll', fitToViewport);
+      }
+    },
+
+    /** @param {number} target @param {number} text @param {number} text1Percent */
+    touchLayout: function (target, text, text1Percent) {
+      var root = document.documentElement.style;
+      root.setProperty('--velk-target', target + 'px');
+      root.setProperty('--velk-text', text + 'px');
+      root.setProperty('--velk-text1-height', text1Percent + 'vh');
     },
 
     window: buildWindow,
@@ -557,7 +603,7 @@ var VelkDom = (function () {
       frame.hidden = false;
       // The frame as the stylesheet lays it out around the client area.
       fullWidth = frame.offsetWidth;
-      geometry = [0, 0, fullWidth, frame.offsetHeight];
+      fullHeight = frame.offsetHeight;
       fitToViewport();
       controls[PIN_BOX].focus();
       if (window.performance && performance.mark) performance.mark('velk-window-shown');
@@ -615,13 +661,19 @@ var VelkDom = (function () {
 
     /** @param {number[]} g */
     setGeometry: function (g) {
+      if (touchLayout && !moved) {
+        // The controls stay where they are while the frame shrinks around them.
+        client.style.flex = 'none';
+        client.style.width = client.offsetWidth + 'px';
+        client.style.height = client.offsetHeight + 'px';
+      }
       moved = true;
       geometry = [g[0], g[1], Math.max(MIN_WIDTH, g[2]), Math.max(MIN_HEIGHT, g[3])];
       place();
     },
 
     screenWidth: function () {
-      return Math.floor(viewportWidth() / scale);
+      return viewportWidth();
     },
 
     // A modal dialog with the title, the style's icon, the prompt and OK;

@@ -18,6 +18,16 @@ module.exports = [
     files: ['web/window.js'],
     languageOptions: {sourceType: 'script', globals: {...globals.browser, VelkFonts: 'readonly'}},
   },
+  // What the served pages and the index run first, in the page.
+  {
+    files: ['web/offline.js'],
+    languageOptions: {sourceType: 'script', globals: globals.browser},
+  },
+  // The served folder's service worker.
+  {
+    files: ['web/service_worker.js'],
+    languageOptions: {sourceType: 'script', globals: globals.serviceworker},
+  },
   // The program's calls into the page, which Emscripten builds into the
   // program's script, with the names it gives.
   {

@@ -1,17 +1,19 @@
-// The two pages in a real headless browser from file://, driven by keys,
-// taps and the clipboard as a user drives them; the cipher checked against
-// velk-encrypt-decrypt. VELK_BROWSER=chromium runs everything, =firefox the
-// round trip. Needs VELK_PAGES (the folder of the pages), VELK_CLI and the
-// browser's program in VELK_CHROMIUM or VELK_FIREFOX.
+// The two pages in a headless browser, from file:// on a desktop's and a
+// phone's screen and from the served folder on 127.0.0.1, driven as a user
+// drives them; the cipher checked against velk-encrypt-decrypt.
+// VELK_BROWSER=chromium runs everything, =firefox the round trip. Needs
+// VELK_PAGES, VELK_CLI and VELK_CHROMIUM or VELK_FIREFOX.
 'use strict';
 
 const {describe, it, before, after} = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
+const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
-const {EDITIONS, PIN, PLAIN, pageUrl, cipher} = require('./pages.js');
+const {EDITIONS, PIN, PLAIN, pageUrl, cipher, MEASURE, WINDOW_PARTS, assertFingerSized} =
+    require('./pages.js');
 
 const BROWSER = process.env.VELK_BROWSER || 'chromium';
 const CHROMIUM = BROWSER === 'chromium';
@@ -55,18 +57,21 @@ after(async () => {
 });
 
 /**
- * Opens the edition's page and waits for its window.
+ * Opens the edition's page and waits for its window; a viewport with touch
+ * is a phone's, with Chrome on Android.
  * @param {Edition} edition
+ * @param {import('puppeteer-core').Viewport} viewport
  * @returns {Promise<Page>}
  */
-async function open(edition, viewport = {width: 1024, height: 700}) {
+async function open(edition, viewport = {width: 1024, height: 700}, url = pageUrl(edition)) {
   const page = /** @type {Page} */ (await browser.newPage());
   /** @type {string[]} */
   const errors = [];
   page.on('pageerror', (e) => errors.push(/** @type {Error} */ (e).message));
   page.errors = errors;
-  await page.setViewport(viewport);
-  await page.goto(pageUrl(edition));
+  await page.emulate({viewport, userAgent: (await browser.userAgent())
+                                     .replace('Linux', viewport.hasTouch ? 'Android 14' : 'Linux')});
+  await page.goto(url);
   await page.waitForSelector('#Form1:not([hidden])');
   await page.evaluate(() => document.fonts.ready);
   return page;
@@ -74,6 +79,8 @@ async function open(edition, viewport = {width: 1024, height: 700}) {
 
 /** @param {Page} page @param {string} id */
 const value = (page, id) => page.$eval('#' + id, (e) => /** @type {HTMLInputElement} */ (e).value);
+/** @param {Page} page @param {string} name a screenshot to look at, where asked for */
+const screenshot = (page, name) => SCREENSHOTS && page.screenshot({path: path.join(SCREENSHOTS, name + '.png')});
 /** @param {Page} page */
 const beeps = (page) => page.evaluate(() => VelkDom.beeps);
 
@@ -179,7 +186,7 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
       const shownAfter = await page.evaluate(
           () => performance.getEntriesByName('velk-window-shown')[0].startTime);
       console.log(`# ${edition.name}: window shown ${shownAfter.toFixed(0)} ms after opening`);
-      if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, edition.name + '.png')});
+      await screenshot(page, edition.name);
       const window = await page.evaluate(() => {
         /** @param {string} id */
         const box = (id) => {
@@ -449,28 +456,6 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     await page.close();
   });
 
-  it('fits a phone\'s screen, with the digit keyboard for the PIN, and works by taps', async () => {
-    const page = await browser.newPage();
-    await page.emulate({viewport: {width: 390, height: 844, isMobile: true, hasTouch: true,
-                                   deviceScaleFactor: 3},
-                        userAgent: (await browser.userAgent()).replace('Linux', 'Android 14')});
-    await page.goto(pageUrl(EDITIONS[0]));
-    await page.waitForSelector('#Form1:not([hidden])');
-    if (SCREENSHOTS) await page.screenshot({path: path.join(SCREENSHOTS, 'phone.png')});
-    const frame = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
-    assert.ok(frame.left >= 0 && frame.right <= 390.5, JSON.stringify(frame));
-    assert.ok(frame.width > 380, 'scaled to the width, not below it');
-    assert.equal(await page.evaluate(() => document.getElementById('txtKey').inputMode), 'numeric');
-    await page.tap('#txtKey');
-    await page.keyboard.type(PIN);
-    await fillText1(page, 'tap');
-    await page.tap('#EncryptDecrypt');
-    await page.tap('#EncryptTxt');
-    await waitIdle(page);
-    assert.equal(await value(page, 'Text1'), cipher({keys: ['01', '02', '03', '04']}, 'tap', 1));
-    await page.close();
-  });
-
   it('tells a browser that may not compile the program why it cannot run it', async () => {
     const page = await browser.newPage();
     // As a browser without 'wasm-unsafe-eval' refuses the page's WebAssembly.
@@ -506,5 +491,232 @@ describe('the pages\' window in Chromium', {skip: !CHROMIUM}, () => {
     assert.deepEqual(await page.evaluate(() => [document.cookie, localStorage.length,
                                                 sessionStorage.length]), ['', 0, 0]);
     await page.close();
+  });
+});
+
+/** @param {number} width @param {number} height */
+const phone = (width, height) => ({width, height, isMobile: true, hasTouch: true, deviceScaleFactor: 2});
+
+/**
+ * MEASURE's answer for the elements that `selector` names.
+ * @param {Page} page
+ * @param {string} selector
+ * @returns {Promise<Record<string, {box: number[], font: number}>>}
+ */
+function measure(page, selector) {
+  return /** @type {Promise<Record<string, {box: number[], font: number}>>} */ (
+    page.evaluate(`(function () { ${MEASURE} })(${JSON.stringify(selector)})`));
+}
+
+
+describe('the pages on a phone in Chromium', {skip: !CHROMIUM}, () => {
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    it(`${width} by ${height}: the screen filled, every tap target and text a finger's size, ` +
+       'the menu and a round trip by taps', async () => {
+      for (const edition of EDITIONS) {
+        const page = await open(edition, phone(width, height));
+        await screenshot(page, `${edition.name}-${width}x${height}`);
+        assertFingerSized(await measure(page, WINDOW_PARTS), edition, width, height);
+        assert.equal(await page.evaluate(() => document.activeElement?.id), 'txtKey');
+
+        // The menu by taps: its entries touch-sized, a refusal's OK too.
+        await page.tap('#EncryptDecrypt');
+        await screenshot(page, `${edition.name}-${width}x${height}-menu`);
+        const entries = await measure(page, '.velk-menu > .velk-item');
+        assert.deepEqual(Object.keys(entries), ['EncryptTxt', 'DecryptTxt', 'CopyToClipboard', 'Exit1']);
+        for (const [id, {box, font}] of Object.entries(entries)) {
+          assert.ok(box[2] >= 44 && box[3] >= 44 && font >= 16 && box[1] + box[3] <= height, `${id}: ${box}`);
+        }
+        await page.tap('#EncryptDecrypt');
+        assert.ok(await page.$('.velk-menu[hidden]'));
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#DecryptTxt');
+        await page.waitForSelector('dialog[open]');
+        const ok = (await measure(page, 'dialog[open] .velk-ok'))['velk-ok'].box;
+        assert.ok(ok[2] >= 44 && ok[3] >= 44, `OK: ${ok}`);
+        await page.tap('dialog[open] .velk-ok');
+        await page.waitForSelector('dialog[open]', {hidden: true});
+
+        // A round trip by taps.
+        await setControls(page, edition, '02');
+        await page.tap('#txtKey');
+        await page.keyboard.type(PIN);
+        await fillText1(page, PLAIN);
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#EncryptTxt');
+        await waitIdle(page);
+        assert.equal(await value(page, 'Text1'), cipher(edition, PLAIN, 2, false));
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#DecryptTxt');
+        await waitIdle(page);
+        assert.equal(await value(page, 'Text1'), PLAIN);
+        await page.tap('#EncryptDecrypt');
+        await page.tap('#Exit1');
+        await page.waitForSelector('.velk-ended', {timeout: 20000});
+        assert.deepEqual(page.errors, []);
+        await page.close();
+      }
+    });
+  }
+
+  it('keeps the box with the focus above the on-screen keyboard', async () => {
+    const page = await open(EDITIONS[0], phone(390, 844));
+    // The keyboard shows or goes: the visual viewport as a phone reports it;
+    // then the window's place, and the focused box's top and bottom in the
+    // client area's room.
+    /** @param {number} top @param {number} height */
+    const keyboard = (top, height) => page.evaluate((t, h) => {
+      const view = /** @type {VisualViewport} */ (window.visualViewport);
+      Object.defineProperty(view, 'offsetTop', {value: t, configurable: true});
+      Object.defineProperty(view, 'height', {value: h, configurable: true});
+      view.dispatchEvent(new Event('resize'));
+      const e = /** @type {Element} */ (document.activeElement).getBoundingClientRect();
+      const room = document.querySelector('.velk-client').getBoundingClientRect();
+      const frame = document.getElementById('Form1').getBoundingClientRect();
+      return {frame: [frame.top, frame.height], box: [e.top, e.bottom], room: [room.top, room.bottom]};
+    }, top, height);
+    // Text1 shrinks to what the keyboard leaves; where it begins below
+    // even that, the client area scrolls it into the room.
+    await page.tap('#Text1');
+    let seen = await keyboard(0, 500);
+    assert.ok(seen.box[0] >= seen.room[0] && seen.box[1] <= seen.room[1], JSON.stringify(seen));
+    seen = await keyboard(0, 220);
+    assert.deepEqual(seen.frame, [0, 220]);
+    assert.ok(seen.box[0] >= seen.room[0] && seen.box[0] + 44 <= seen.room[1], JSON.stringify(seen));
+    // Where the browser scrolls the page under the keyboard, the window
+    // follows; the PIN box, scrolled away above, comes back.
+    await page.focus('#txtKey');
+    seen = await keyboard(120, 220);
+    assert.deepEqual(seen.frame, [120, 220]);
+    assert.ok(seen.box[0] >= seen.room[0] && seen.box[1] <= seen.room[1], JSON.stringify(seen));
+    assert.deepEqual((await keyboard(0, 844)).frame, [0, 844]);
+    await page.close();
+  });
+});
+
+/**
+ * A static web server on 127.0.0.1 over a copy of the served folder, which
+ * the test may change as a new version would.
+ * @returns {Promise<{url: string, folder: string, close: () => Promise<void>}>}
+ */
+async function serveSite() {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'velk-site-'));
+  fs.cpSync(path.resolve(process.env.VELK_PAGES || '', 'site'), folder, {recursive: true});
+  /** @type {Record<string, string>} */
+  const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
+                 '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml'};
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, new URL(request.url || '', 'http://x').pathname.slice(1) || 'index.html');
+    const found = file.startsWith(folder + path.sep) && fs.existsSync(file);
+    response.writeHead(found ? 200 : 404, {'Content-Type': types[path.extname(file)] || 'text/plain'});
+    response.end(found ? fs.readFileSync(file) : '');
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(null)));
+  const port = /** @type {import('node:net').AddressInfo} */ (server.address()).port;
+  const close = () => new Promise((resolve) => {
+    server.closeAllConnections();
+    server.close(() => resolve(fs.rmSync(folder, {recursive: true, force: true})));  // once or again
+  });
+  return {url: `http://127.0.0.1:${port}/`, folder, close};
+}
+
+/**
+ * A round trip by the menu's keys in the open page, checked against
+ * velk-encrypt-decrypt: the page works.
+ * @param {Page} page
+ * @param {Edition} edition
+ */
+async function roundTrip(page, edition) {
+  await setControls(page, edition, '02');
+  await page.keyboard.type(PIN);
+  await fillText1(page, PLAIN);
+  await menuKeys(page, 'e', 'Enter');
+  await waitIdle(page);
+  assert.equal(await value(page, 'Text1'), cipher(edition, PLAIN, 2, false));
+  await menuKeys(page, 'd');
+  await waitIdle(page);
+  assert.equal(await value(page, 'Text1'), PLAIN);
+}
+
+/** @param {Page} page once the served folder's service worker controls it */
+const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+
+/** @param {boolean} offline */
+const network = (offline) => ({offline, latency: 0, downloadThroughput: -1, uploadThroughput: -1});
+
+describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
+  it('leads from its index to each page, which its worker keeps and the browser may install', async () => {
+    const site = await serveSite();
+    const page = /** @type {Page} */ (await browser.newPage());
+    try {
+      const session = await page.createCDPSession();
+      await page.goto(site.url);
+      const links = await page.$$eval('a', (a) => a.map((e) => [e.textContent, e.getAttribute('href')]));
+      assert.deepEqual(links, EDITIONS.map((e) => [e.caption, e.name + '.html']));
+      for (const edition of EDITIONS) {
+        await Promise.all([page.waitForNavigation(), page.click(`a[href="${edition.name}.html"]`)]);
+        await page.waitForSelector('#Form1:not([hidden])');
+        await controlled(page);
+        assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+        const manifest = await session.send('Page.getAppManifest');
+        assert.deepEqual([manifest.errors, JSON.parse(manifest.data || '{}').name], [[], edition.caption]);
+        await roundTrip(page, edition);
+        await page.goBack();
+      }
+    } finally {
+      await page.close();
+      await site.close();
+    }
+  });
+
+  it('opens the index and each page with the network off, and the pages work', async () => {
+    const site = await serveSite();
+    const page = /** @type {Page} */ (await browser.newPage());
+    try {
+      await page.goto(site.url);
+      await controlled(page);
+      const session = await page.createCDPSession();
+      await session.send('Network.enable');
+      await session.send('Network.emulateNetworkConditions', network(true));
+      await site.close();  // and the server gone too
+      await page.reload();
+      assert.equal(await page.$$eval('a', (a) => a.length), EDITIONS.length);
+      for (const edition of EDITIONS) {
+        await page.goto(site.url + edition.name + '.html');
+        await page.waitForSelector('#Form1:not([hidden])');
+        await roundTrip(page, edition);
+      }
+      await session.send('Network.emulateNetworkConditions', network(false));
+    } finally {
+      await page.close();
+      await site.close();
+    }
+  });
+
+  it('takes a new version on the next load, the page that runs left as it was', async () => {
+    const site = await serveSite();
+    const edition = EDITIONS[0];
+    try {
+      const page = await open(edition, undefined, site.url + edition.name + '.html');
+      await controlled(page);
+      const [before] = await page.evaluate(() => caches.keys());
+      // A new version on the server: the page's text and the worker's digest changed.
+      const file = path.join(site.folder, edition.name + '.html');
+      fs.writeFileSync(file, fs.readFileSync(file, 'utf8').replace(' 2.', ' 9.'));
+      const worker = path.join(site.folder, 'service-worker.js');
+      fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/var DIGEST = "/, '$&new'));
+      await page.evaluate(() => navigator.serviceWorker.ready.then((r) => r.update()));
+      await page.waitForFunction((old) => caches.keys().then((names) => names.length === 1 && names[0] !== old),
+                                 {}, before);
+      const version = () => page.evaluate(() => document.body.innerHTML.match(/Decrypt V2 (\d)\./)?.[1]);
+      assert.equal(await version(), '2');
+      await roundTrip(page, edition);
+      await page.reload();
+      await page.waitForSelector('#Form1:not([hidden])');
+      assert.equal(await version(), '9');
+      await page.close();
+    } finally {
+      await site.close();
+    }
   });
 });

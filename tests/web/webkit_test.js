@@ -1,14 +1,15 @@
 // The two pages in WebKitGTK (the engine of Safari), from file:// through
 // WebKitWebDriver and its MiniBrowser: the round trip by the menu's keys
 // with the cipher checked against velk-encrypt-decrypt, the PIN box's
-// rules, the refusals. Needs VELK_PAGES, VELK_CLI, VELK_WEBKIT_DRIVER and
+// rules, the refusals, and the layout for fingers in a narrow window. Needs VELK_PAGES, VELK_CLI, VELK_WEBKIT_DRIVER and
 // VELK_MINIBROWSER, and a display (DISPLAY; Xvfb will do).
 'use strict';
 
 const {describe, it, before, after} = require('node:test');
 const assert = require('node:assert/strict');
 const {Session} = require('./webdriver.js');
-const {EDITIONS, PIN, PLAIN, pageUrl, cipher} = require('./pages.js');
+const {EDITIONS, PIN, PLAIN, pageUrl, cipher, MEASURE, WINDOW_PARTS, assertFingerSized} =
+    require('./pages.js');
 
 /** @type {Session} */
 let session;
@@ -106,6 +107,33 @@ describe('both pages in WebKitGTK', () => {
       await menuKeys('d');
       assert.deepEqual(await messageBox(), [' ' + edition.caption, message]);
       assert.equal(await value('Text1'), 'unchanged');
+    }
+  });
+
+  it('lays the window out for fingers in a phone-wide window, and a round trip by clicks', async () => {
+    const rect = await session.send('GET', '/window/rect');
+    // MiniBrowser's toolbar holds its window to some 450 pixels at least.
+    await session.send('POST', '/window/rect', {width: 390, height: 844});
+    try {
+      for (const edition of EDITIONS) {
+        await open(edition, '02', PLAIN);
+        const [width, height] = await session.run('return [innerWidth, innerHeight];');
+        const desktop = await session.run("return document.querySelector('.velk-client').style" +
+                                          ".getPropertyValue('--client-width');");
+        assert.ok(width < parseFloat(desktop), `${width} wide`);
+        assertFingerSized(await session.run(MEASURE, [WINDOW_PARTS]), edition, width, height);
+        await session.type('#txtKey', PIN);
+        await session.click('#EncryptDecrypt');
+        await session.click('#EncryptTxt');
+        await idle();
+        assert.equal(await value('Text1'), cipher(edition, PLAIN, 2, false));
+        await session.click('#EncryptDecrypt');
+        await session.click('#DecryptTxt');
+        await idle();
+        assert.equal(await value('Text1'), PLAIN);
+      }
+    } finally {
+      await session.send('POST', '/window/rect', {width: rect.width, height: rect.height});
     }
   });
 });
