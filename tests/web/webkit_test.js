@@ -1,8 +1,9 @@
 // The two pages in WebKitGTK (the engine of Safari), from file:// through
 // WebKitWebDriver and its MiniBrowser: the round trip by the menu's keys
 // with the cipher checked against velk-encrypt-decrypt, the PIN box's
-// rules, the refusals, and the layout for fingers in a narrow window. Needs VELK_PAGES, VELK_CLI, VELK_WEBKIT_DRIVER and
-// VELK_MINIBROWSER, and a display (DISPLAY; Xvfb will do).
+// rules, the refusals, and the layout for fingers in a narrow window.
+// Needs VELK_PAGES, VELK_CLI, VELK_WEBKIT_DRIVER and VELK_MINIBROWSER, and
+// a display (DISPLAY; Xvfb will do).
 'use strict';
 
 const {describe, it, before, after} = require('node:test');
@@ -118,9 +119,6 @@ describe('both pages in WebKitGTK', () => {
       for (const edition of EDITIONS) {
         await open(edition, '02', PLAIN);
         const [width, height] = await session.run('return [innerWidth, innerHeight];');
-        const desktop = await session.run("return document.querySelector('.velk-client').style" +
-                                          ".getPropertyValue('--client-width');");
-        assert.ok(width < parseFloat(desktop), `${width} wide`);
         assertFingerSized(await session.run(MEASURE, [WINDOW_PARTS]), edition, width, height);
         await session.type('#txtKey', PIN);
         await session.click('#EncryptDecrypt');
