@@ -61,11 +61,13 @@ void CheckDecoding(std::string_view bytes) {
 // EncodeUtf8(text, breaks) in both forms, or nothing when they refuse it
 // (both must).
 std::optional<std::string> Encoded(std::u16string_view text, std::span<const LineBreak> breaks) {
-    std::optional<std::string> bytes;
-    try {
-        bytes = cli::EncodeUtf8(text, breaks);
-    } catch (const std::invalid_argument&) {
-    }
+    const std::optional<std::string> bytes = [&]() -> std::optional<std::string> {
+        try {
+            return cli::EncodeUtf8(text, breaks);
+        } catch (const std::invalid_argument&) {
+            return std::nullopt;
+        }
+    }();
     std::string room(3 * text.size(), '\0');
     try {
         room.resize(cli::EncodeUtf8(text, breaks, room));
