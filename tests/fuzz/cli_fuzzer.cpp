@@ -61,13 +61,12 @@ void CheckDecoding(std::string_view bytes) {
 // EncodeUtf8(text, breaks) in both forms, or nothing when they refuse it
 // (both must).
 std::optional<std::string> Encoded(std::u16string_view text, std::span<const LineBreak> breaks) {
-    const std::optional<std::string> bytes = [&]() -> std::optional<std::string> {
-        try {
-            return cli::EncodeUtf8(text, breaks);
-        } catch (const std::invalid_argument&) {
-            return std::nullopt;
-        }
-    }();
+    std::optional<std::string> bytes;
+    try {
+        bytes = cli::EncodeUtf8(text, breaks);
+    } catch (const std::invalid_argument&) {
+        bytes.reset();  // refused: then into room given too
+    }
     std::string room(3 * text.size(), '\0');
     try {
         room.resize(cli::EncodeUtf8(text, breaks, room));

@@ -122,33 +122,21 @@ TEST_P(RefusalTest, ShowsItsMessageAndChangesNothing) {
     EXPECT_FALSE(window.locked || window.Enabled(MenuItem::CopyToClipboard));
 }
 
+// Four keys that differ.
+constexpr std::array<std::u16string_view, 4> Distinct{u"01", u"02", u"03", u"04"};
+
 INSTANTIATE_TEST_SUITE_P(
     InOrder, RefusalTest,
     ::testing::Values(
         Refusal{u"", {u"01", u"01", u"01", u"01"}, u"01", 10, u"Enter Pin"},
         Refusal{u"1234567", {u"05", u"06", u"05", u"07"}, u"01", 10, u"Two Keys The Same"},
         Refusal{u"12345678", {u"01", u"02", u"03", u"03"}, u"01", 10, u"Two Keys The Same"},
-        Refusal{u"1234567", {u"01", u"02", u"03", u"04"}, u"01", 10, u"Enter Pin 8 Numbers"},
-        Refusal{u"1234567a",
-                {u"01", u"02", u"03", u"04"},
-                u"01",
-                10,
-                u"The Pin Must Be 8 Numbers, 0 To 9 Only"},
-        Refusal{u"12345678",
-                {u"01", u"02", u"03", u"04"},
-                u"257",
-                10,
-                u"Pick The Number Of Times From 01 To 256"},
-        Refusal{u"12345678",
-                {u"01", u"02", u"03", u"04"},
-                u"00",
-                10,
-                u"Pick The Number Of Times From 01 To 256"},
+        Refusal{u"1234567", Distinct, u"01", 10, u"Enter Pin 8 Numbers"},
+        Refusal{u"1234567a", Distinct, u"01", 10, u"The Pin Must Be 8 Numbers, 0 To 9 Only"},
+        Refusal{u"12345678", Distinct, u"257", 10, u"Pick The Number Of Times From 01 To 256"},
+        Refusal{u"12345678", Distinct, u"00", 10, u"Pick The Number Of Times From 01 To 256"},
         // One character short, but the line break counts as CR LF.
-        Refusal{u"12345678",
-                {u"01", u"02", u"03", u"04"},
-                u"01",
-                MaxTextLength - 1,
+        Refusal{u"12345678", Distinct, u"01", MaxTextLength - 1,
                 u"The Txt Is Too Long: At Most 32766 Characters Can Be Worked On"}));
 
 // Random texts (every 25th the longest), PINs, keys and pass counts: the

@@ -648,6 +648,7 @@ describe('the served folder in Chromium', {skip: !CHROMIUM}, () => {
     try {
       const session = await page.createCDPSession();
       await page.goto(site.url);
+      await controlled(page);  // before a page is opened: a page opened sooner waits for its next load
       const links = await page.$$eval('a', (a) => a.map((e) => [e.textContent, e.getAttribute('href')]));
       assert.deepEqual(links, EDITIONS.map((e) => [e.caption, e.name + '.html']));
       for (const edition of EDITIONS) {
