@@ -100,7 +100,7 @@ test-web: build web
 release:
 	JOBS=$(JOBS) tools/release
 
-# The release built twice in fresh clones and compared (about 8 minutes on
+# The release built twice in fresh clones and compared (about 3 minutes on
 # two cores; not part of make test).
 check-release:
 	JOBS=$(JOBS) tools/check-release
