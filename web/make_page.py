@@ -38,6 +38,11 @@ def css_color(style, name):
     return found.group(1)
 
 
+def fill(template, values):
+    """`template` with each @NAME@ replaced by values[NAME]."""
+    return re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], template)
+
+
 def read(path):
     with open(path, encoding="utf-8") as f:
         return f.read()
@@ -108,7 +113,7 @@ def write(path, template, values, script, allowed):
         "form-action 'none'",
     ] + allowed)
     values = dict({"HEAD": ""}, **values, CSP=csp, SCRIPT=script)
-    page = re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], template)
+    page = fill(template, values)
     data = page.encode("utf-8")
     if len(data) > MAX_BYTES:
         sys.exit(f"make_page: {path} would be {len(data)} bytes, over {MAX_BYTES}")

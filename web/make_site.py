@@ -20,7 +20,7 @@ import shutil
 import struct
 import sys
 
-from make_page import css_color, read, source_hash
+from make_page import css_color, fill, read, source_hash
 
 WORKER = "service-worker.js"
 
@@ -41,10 +41,6 @@ def icon_entry(path, name):
         sys.exit(f"make_site: {path} is neither PNG nor SVG")
     width, height = struct.unpack(">II", header[16:24])
     return {"src": name, "sizes": f"{width}x{height}", "type": "image/png"}
-
-
-def fill(template, values):
-    return re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], template)
 
 
 def main():

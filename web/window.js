@@ -449,7 +449,7 @@ var VelkDom = (function () {
       e.preventDefault();
       if (result instanceof Promise) {
         result.then(function (taken) {  // after the refusal's message box
-          if (taken === 1) box.setRangeText(text.replace(/\r\n?/g, '\n'), start, end, 'end');
+          if (taken === 1) box.setRangeText(lineFeeds(text), start, end, 'end');
         });
       }
     }
@@ -483,6 +483,12 @@ var VelkDom = (function () {
     box.scrollTop = 0;
     box.scrollLeft = 0;
     if (focused instanceof HTMLElement && focused !== box && focused !== document.body) focused.focus();
+  }
+
+  // A text with each line break as the page's boxes keep it: LF.
+  /** @param {string} text */
+  function lineFeeds(text) {
+    return text.replace(/\r\n?/g, '\n');
   }
 
   /** @param {Element} e @returns {e is Box | HTMLSelectElement} a box or a list */
@@ -619,7 +625,7 @@ var VelkDom = (function () {
     /** @param {number} id @param {string} text */
     setText: function (id, text) {
       var e = controls[id];
-      if (e instanceof HTMLTextAreaElement) replaceBoxText(e, text.replace(/\r\n?/g, '\n'));
+      if (e instanceof HTMLTextAreaElement) replaceBoxText(e, lineFeeds(text));
       else if (isValued(e)) e.value = text;
       else if (e.textContent !== text) e.textContent = text;  // the status line, again each pass
       if (id === PIN_BOX && isValued(e)) pinKept = e.value;
@@ -648,7 +654,7 @@ var VelkDom = (function () {
       if (locked) focusBeforeLock = document.activeElement;
       controls.forEach(function (e) {
         if (e instanceof HTMLSelectElement) e.disabled = locked;
-        else if (isValued(e) && !(e instanceof HTMLSelectElement)) e.readOnly = locked;
+        else if (e instanceof HTMLInputElement || e instanceof HTMLTextAreaElement) e.readOnly = locked;
       });
       if (!locked && focusBeforeLock instanceof HTMLElement && focusBeforeLock !== document.body) {
         focusBeforeLock.focus();
@@ -698,7 +704,7 @@ var VelkDom = (function () {
         icon.textContent = critical ? '\u00d7' : 'i';
         var text = element('div', 'velk-box-prompt', body);
         text.id = 'velk-box-prompt';
-        text.textContent = prompt.replace(/\r\n?/g, '\n');
+        text.textContent = lineFeeds(prompt);
         var ok = /** @type {HTMLButtonElement} */ (element('button', 'velk-ok', box));
         ok.type = 'button';
         ok.textContent = 'OK';
@@ -775,7 +781,7 @@ var VelkDom = (function () {
     setClipboard: function (text) {
       /** @param {string} read */
       var same = function (read) {
-        return read.replace(/\r\n?/g, '\n') === text.replace(/\r\n?/g, '\n');
+        return lineFeeds(read) === lineFeeds(text);
       };
       var readBack = function () {
         if (!navigator.permissions || !navigator.clipboard.readText) return true;
